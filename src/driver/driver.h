@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace lomvist {
+
+extern const char usage_text[];
+
+bool is_help_request(const char* argument);
+
+// Handles every argument in order (PATH when there are none) and returns the total serious
+// count. `arguments[0]` is the program's own name and is never looked at.
+int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot);
+
+}  // namespace lomvist

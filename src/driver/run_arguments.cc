@@ -1,0 +1,48 @@
+#include <cstdio>
+
+#include "driver/driver.h"
+#include "scan/variable_scan.h"
+
+namespace lomvist {
+namespace {
+
+char fold_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equals_ignoring_ascii_case(const char* text, const char* lower_case) {
+  for (; *lower_case != '\0'; ++text, ++lower_case) {
+    if (fold_ascii(*text) != *lower_case) return false;
+  }
+  return *text == '\0';
+}
+
+}  // namespace
+
+const char usage_text[] =
+    "\nUtility for checking path (variables) by Ortavel. Version 1.0 (5/31/2007)\n"
+    "\nUsage: Lomvist [-h] [env_var1 env_var2 ...]\n"
+    "\nExamples:\n"
+    "   Lomvist\n"
+    "   Lomvist PATH LIB INCLUDE\n"
+    "\nNon-zero return code indicates likely error(s)\n";
+
+bool is_help_request(const char* argument) {
+  if (argument[0] == '?' || argument[0] == '-') return true;
+  if (argument[0] != '\0' && argument[1] == '?') return true;
+  return equals_ignoring_ascii_case(argument, "/h") ||
+         equals_ignoring_ascii_case(argument, "/help");
+}
+
+int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot) {
+  if (count < 2) return check_variable("PATH", snapshot);
+  int total = 0;
+  for (int i = 1; i < count; ++i) {
+    if (is_help_request(arguments[i])) {
+      std::printf("%s", usage_text);
+    } else {
+      total += check_variable(arguments[i], snapshot);
+    }
+  }
+  return total;
+}
+
+}  // namespace lomvist

@@ -1,0 +1,41 @@
+#include "platform/platform.h"
+
+#include <sys/stat.h>
+
+extern char** environ;
+
+namespace lomvist {
+namespace {
+
+char fold_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+EnvironmentSnapshot take_environment_snapshot() {
+  EnvironmentSnapshot snapshot;
+  for (char** entry = environ; entry && *entry; ++entry) {
+    if (**entry != '=') snapshot.emplace_back(*entry);
+  }
+  return snapshot;
+}
+
+// stat() follows symbolic links, as a search-path lookup does: a link to a directory counts as
+// a directory and a dangling link as missing.
+std::uint32_t query_attributes(const char* path) {
+  struct stat status;
+  if (stat(path, &status) != 0) return kInvalidAttributes;
+  return S_ISDIR(status.st_mode) ? kDirectoryAttribute : 0;
+}
+
+// Environment names are plain bytes here; only A-Z fold, as Windows users expect of PATH/Path.
+bool names_equal(const char* a, const char* b, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) {
+    if (fold_ascii(a[i]) != fold_ascii(b[i])) return false;
+  }
+  return true;
+}
+
+// A POSIX status keeps 8 bits: 256 findings would read as 0, success.
+int exit_status_for(int total) { return total > 255 ? 255 : total; }
+
+}  // namespace lomvist

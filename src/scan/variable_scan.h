@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "scan/finding.h"
+
+namespace lomvist {
+
+enum class EntryKind { missing, directory, file };
+
+// The value of the first snapshot entry whose name equals `name` regardless of letter case.
+std::optional<std::string_view> find_variable(std::string_view name,
+                                              const EnvironmentSnapshot& snapshot);
+
+// Calls visit(entry) for every non-empty run of `copy` between semicolons, in order. Each
+// separator that ends an entry is overwritten with '\0', so entry.data() is a C string.
+template <typename Visit>
+void split_entries(char* copy, Visit visit) {
+  char* cursor = copy;
+  for (;;) {
+    while (*cursor == ';') ++cursor;
+    if (*cursor == '\0') return;
+    char* entry = cursor;
+    while (*cursor != ';' && *cursor != '\0') ++cursor;
+    const bool last = *cursor == '\0';
+    *cursor = '\0';
+    visit(std::string_view(entry, static_cast<std::size_t>(cursor - entry)));
+    if (last) return;
+    ++cursor;
+  }
+}
+
+EntryKind probe_entry(const char* entry);
+
+// The existence stage of an entry's findings: missing entries and files are serious.
+std::optional<Finding> existence_finding(EntryKind kind);
+
+// Writes the report of one variable and returns its serious count, or 1 when it is not set.
+int check_variable(const char* name, const EnvironmentSnapshot& snapshot);
+
+}  // namespace lomvist

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "report_case.h"
+
+namespace lomvist_test {
+namespace {
+
+std::vector<std::string> names_not_set(int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back("UNSET" + std::to_string(i));
+  return names;
+}
+
+std::string not_set_lines(const std::vector<std::string>& names) {
+  std::string lines;
+  for (const std::string& name : names) {
+    lines += "\n ***** Enviroment variable (" + name + ") is not set *****\n";
+  }
+  return lines;
+}
+
+const std::vector<std::string> k255Names = names_not_set(255);
+const std::vector<std::string> k300Names = names_not_set(300);
+
+const std::vector<ReportCase> kPosixCases = {
+    {"links count as what they point to; a dangling link is missing",
+     {"LIB"},
+     {R"(LIB=T:\to-dir;T:\to-file;T:\dangling)"},
+     {"real"},
+     {"real.txt"},
+     R"(
+<<<Checking enviroment variable (LIB)>>>
+D: (T:\to-dir)
+F: (T:\to-file)
+   *** is a file (not directory) ***
+U: (T:\dangling)
+   *** the directory does not exist ***
+
+***** LIB may have 2 serious errors
+)",
+     2,
+     {{R"(T:\to-dir)", "real"}, {R"(T:\to-file)", "real.txt"}, {R"(T:\dangling)", "gone"}}},
+    {"255 findings give the status 255", k255Names, {}, {}, {}, not_set_lines(k255Names), 255},
+    // Eight bits would wrap 256 to 0 and report success.
+    {"more than 255 findings stay at 255", k300Names, {}, {}, {}, not_set_lines(k300Names), 255},
+    {"bytes 128-255 in names compare exactly",
+     {"\xe9T\xe9", "\xc9T\xc9"},
+     {"\xe9t\xe9=T:\\"},
+     {R"(T:\)"},
+     {},
+     "\n<<<Checking enviroment variable (\xe9T\xe9)>>>\nD: (T:\\)\n"
+     "\n ***** Enviroment variable (\xc9T\xc9) is not set *****\n",
+     1},
+};
+
+TEST(PosixReports, LinksAndExitStatus) {
+  for (const ReportCase& report_case : kPosixCases) expect_report(report_case);
+}
+
+}  // namespace
+}  // namespace lomvist_test

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lomvist_test {
+
+struct RunRequest {
+  std::string program;
+  std::vector<std::string> arguments;    // after the program's own name
+  std::vector<std::string> environment;  // raw entries, passed exactly as given
+  std::string directory;                 // the child's current folder
+  std::string output_folder;             // where standard output and error are caught
+  bool close_standard_output = false;
+};
+
+struct RunResult {
+  std::string standard_output;
+  std::string standard_error;
+  long long status = -1;  // exit status, or -1 when the child could not run or was killed
+};
+
+RunResult run_program(const RunRequest& request);
+
+// The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
+std::string program_under_test();
+
+// A private folder for this test run, made on first use.
+std::string scratch_folder();
+
+// The folder that the report cases' fixtures are made in and the program runs in, so that
+// entries such as T:\tools name them on every platform.
+std::string fixture_folder();
+
+// The report's line ends as this platform's text streams write them.
+std::string native_line_ends(const std::string& text);
+
+}  // namespace lomvist_test

@@ -1,0 +1,53 @@
+#include "report_case.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "process.h"
+
+namespace fs = std::filesystem;
+
+namespace lomvist_test {
+namespace {
+
+void empty_folder(const fs::path& folder) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) fs::remove_all(entry);
+}
+
+void make_fixtures(const ReportCase& report_case, const fs::path& folder) {
+  empty_folder(folder);
+  for (const std::string& directory : report_case.directories) {
+    fs::create_directory(folder / directory);
+  }
+  for (const std::string& file : report_case.files) std::ofstream(folder / file) << "lomvist\n";
+  for (const auto& [link, target] : report_case.symlinks) fs::create_symlink(target, folder / link);
+}
+
+struct RemoveScratchFolder : testing::Environment {
+  void TearDown() override { fs::remove_all(scratch_folder()); }
+};
+const testing::Environment* const remove_scratch_folder =
+    testing::AddGlobalTestEnvironment(new RemoveScratchFolder);
+
+}  // namespace
+
+void expect_report(const ReportCase& report_case) {
+  SCOPED_TRACE(report_case.title);
+  RunRequest request;
+  request.program = program_under_test();
+  ASSERT_FALSE(request.program.empty()) << "LOMVIST_PROGRAM names no program";
+  request.arguments = report_case.arguments;
+  request.environment = report_case.environment;
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  make_fixtures(report_case, request.directory);
+
+  const RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_output, native_line_ends(report_case.expected_output));
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.status, report_case.expected_status);
+}
+
+}  // namespace lomvist_test
