@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "form_checks/entry_form_checks.h"
 #include "scan/variable_scan.h"
 
 namespace lomvist {
@@ -28,11 +29,13 @@ int write_finding(const Finding& finding) {
 }
 
 // Writes the findings of one entry as they come and returns how many of them are serious.
-int run_findings_pipeline(EntryKind kind) {
+int run_findings_pipeline(std::string_view entry, EntryKind kind) {
   int serious = 0;
   if (std::optional<Finding> existence = existence_finding(kind)) {
     serious += write_finding(*existence);
   }
+  const FormFindings form = diagnose_entry(entry);
+  for (int i = 0; i < form.count; ++i) serious += write_finding(form.items[i]);
   return serious;
 }
 
@@ -54,7 +57,7 @@ int check_variable(const char* name, const EnvironmentSnapshot& snapshot) {
   split_entries(copy.data(), [&serious](std::string_view entry) {
     const EntryKind kind = probe_entry(entry.data());
     std::printf("%s(%s)\n", kind_prefix(kind), entry.data());
-    serious += run_findings_pipeline(kind);
+    serious += run_findings_pipeline(entry, kind);
   });
   if (serious != 0) std::printf("\n***** %s may have %d serious errors\n", name, serious);
   return serious;

@@ -40,6 +40,24 @@ U: (T:\dangling)
 )",
      2,
      {{R"(T:\to-dir)", "real"}, {R"(T:\to-file)", "real.txt"}, {R"(T:\dangling)", "gone"}}},
+    {"spaces around an entry are part of its name here",
+     {"LIB"},
+     {R"(LIB= T:\f.txt ;T:\f.txt )"},
+     {},
+     {R"( T:\f.txt )"},
+     R"(
+<<<Checking enviroment variable (LIB)>>>
+F: ( T:\f.txt )
+   *** is a file (not directory) ***
+   *** has leading/trailing space(s) ***
+   *** is not an absolute path ***
+U: (T:\f.txt )
+   *** the directory does not exist ***
+   *** has leading/trailing space(s) ***
+
+***** LIB may have 5 serious errors
+)",
+     5},
     {"255 findings give the status 255", k255Names, {}, {}, {}, not_set_lines(k255Names), 255},
     // Eight bits would wrap 256 to 0 and report success.
     {"more than 255 findings stay at 255", k300Names, {}, {}, {}, not_set_lines(k300Names), 255},

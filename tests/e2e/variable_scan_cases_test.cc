@@ -130,10 +130,11 @@ U: (T:\e)
 <<<Checking enviroment variable (V)>>>
 U: (T:\%s%n%d)
    *** the directory does not exist ***
+   *** contains % ***
 
-***** V may have 1 serious errors
+***** V may have 2 serious errors
 )",
-     2},
+     3},
 };
 
 TEST(VariableScan, ReportsAndExitStatus) {
