@@ -1,0 +1,33 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string version_string(const std::vector<char>& info, const char* key) {
+  char* value = nullptr;
+  UINT size = 0;
+  const std::string path = std::string("\\StringFileInfo\\040904B0\\") + key;
+  if (!VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &size)) {
+    return "<none>";
+  }
+  return std::string(value);
+}
+
+TEST(VersionResource, NamesTheProductAndVersion) {
+  const char* program = std::getenv("LOMVIST_PROGRAM");
+  ASSERT_NE(program, nullptr);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(program, &ignored);
+  ASSERT_NE(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoA(program, 0, size, info.data()));
+  EXPECT_EQ(version_string(info, "ProductName"), "Lomvist");
+  EXPECT_EQ(version_string(info, "ProductVersion"), "1.0");
+  EXPECT_EQ(version_string(info, "OriginalFilename"), "lomvist.exe");
+}
+
+}  // namespace
