@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+
 #include "platform/platform.h"
 
 namespace lomvist {
@@ -8,8 +10,9 @@ extern const char usage_text[];
 
 bool is_help_request(const char* argument);
 
-// Handles every argument in order (PATH when there are none) and returns the total serious
-// count. `arguments[0]` is the program's own name and is never looked at.
-int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot);
+// Handles every argument in order (PATH when there are none), writing to `out`, and returns the
+// total serious count. `arguments[0]` is the program's own name and is never looked at.
+int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
+                  std::FILE* out);
 
 }  // namespace lomvist

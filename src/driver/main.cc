@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
   const lomvist::EnvironmentSnapshot snapshot = lomvist::take_environment_snapshot();
-  const int total = lomvist::run_arguments(argc, argv, snapshot);
+  const int total = lomvist::run_arguments(argc, argv, snapshot, stdout);
   std::fflush(stdout);
   return lomvist::exit_status_for(total);
 }

@@ -32,14 +32,15 @@ bool is_help_request(const char* argument) {
          equals_ignoring_ascii_case(argument, "/help");
 }
 
-int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot) {
-  if (count < 2) return check_variable("PATH", snapshot);
+int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
+                  std::FILE* out) {
+  if (count < 2) return check_variable("PATH", snapshot, out);
   int total = 0;
   for (int i = 1; i < count; ++i) {
     if (is_help_request(arguments[i])) {
-      std::printf("%s", usage_text);
+      std::fprintf(out, "%s", usage_text);
     } else {
-      total += check_variable(arguments[i], snapshot);
+      total += check_variable(arguments[i], snapshot, out);
     }
   }
   return total;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -37,7 +38,8 @@ EntryKind probe_entry(const char* entry);
 // The existence stage of an entry's findings: missing entries and files are serious.
 std::optional<Finding> existence_finding(EntryKind kind);
 
-// Writes the report of one variable and returns its serious count, or 1 when it is not set.
-int check_variable(const char* name, const EnvironmentSnapshot& snapshot);
+// Writes the report of one variable to `out` and returns its serious count, or 1 when the
+// variable is not set.
+int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::FILE* out);
 
 }  // namespace lomvist

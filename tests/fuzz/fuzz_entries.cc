@@ -1,0 +1,117 @@
+// Splits arbitrary bytes as a variable's value and checks the whole report of that variable.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "form_checks/entry_form_checks.h"
+#include "require.h"
+#include "scan/variable_scan.h"
+
+namespace {
+
+struct FindingLine {
+  const char* text;
+  int stage;
+  bool serious;
+};
+
+const FindingLine kFindingLines[] = {
+    {"   *** the directory does not exist ***\n", 1, true},
+    {"   *** is a file (not directory) ***\n", 1, true},
+    {"   *** has leading/trailing space(s) ***\n", 2, true},
+    {"   *** contains % ***\n", 3, true},
+    {"   *** contains ? ***\n", 3, true},
+    {"   *** is not an absolute path ***\n", 4, true},
+    {"       has extra backslash\n", 5, false},
+};
+
+// Runs of ';' become one, and none is left at either end.
+std::string collapsed(const std::string& value) {
+  std::string out;
+  for (char c : value) {
+    if (c != ';') {
+      out += c;
+    } else if (!out.empty() && out.back() != ';') {
+      out += ';';
+    }
+  }
+  if (!out.empty() && out.back() == ';') out.pop_back();
+  return out;
+}
+
+std::vector<std::string> split(std::string value) {
+  std::vector<std::string> entries;
+  lomvist::split_entries(value.data(), [&entries](std::string_view entry) {
+    REQUIRE(!entry.empty());
+    REQUIRE(entry.find(';') == std::string_view::npos);
+    REQUIRE(entry.data()[entry.size()] == '\0');
+    entries.emplace_back(entry);
+  });
+  return entries;
+}
+
+bool take(const std::string& report, std::size_t& at, const std::string& expected) {
+  if (report.compare(at, expected.size(), expected) != 0) return false;
+  at += expected.size();
+  return true;
+}
+
+std::string report_of(const std::string& value, int& result) {
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE* out = open_memstream(&buffer, &size);
+  REQUIRE(out != nullptr);
+  result = lomvist::check_variable("V", {"V=" + value}, out);
+  std::fclose(out);
+  std::string report(buffer, size);
+  std::free(buffer);
+  return report;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string value(reinterpret_cast<const char*>(data), size);
+  value = value.substr(0, value.find('\0'));
+
+  const std::vector<std::string> entries = split(value);
+  std::string joined;
+  for (const std::string& entry : entries) joined += (joined.empty() ? "" : ";") + entry;
+  REQUIRE(joined == collapsed(value));
+
+  int result = 0;
+  const std::string report = report_of(value, result);
+  std::size_t at = 0;
+  REQUIRE(take(report, at, "\n<<<Checking enviroment variable (V)>>>\n"));
+  int serious = 0;
+  for (const std::string& entry : entries) {
+    const char kind = report[at];
+    REQUIRE(kind == 'D' || kind == 'F' || kind == 'U');
+    REQUIRE(take(report, ++at, ": (" + entry + ")\n"));
+    int last_stage = 0;
+    bool existence = false;
+    for (bool more = true; more;) {
+      more = false;
+      for (const FindingLine& line : kFindingLines) {
+        if (!take(report, at, line.text)) continue;
+        REQUIRE(line.stage > last_stage);
+        last_stage = line.stage;
+        existence = existence || line.stage == 1;
+        serious += line.serious;
+        more = true;
+        break;
+      }
+    }
+    REQUIRE(existence == (kind != 'D'));
+    REQUIRE(lomvist::diagnose_entry(entry).count <= 4);
+  }
+  if (serious != 0) {
+    REQUIRE(take(report, at, "\n***** V may have " + std::to_string(serious) + " serious errors\n"));
+  }
+  REQUIRE(at == report.size());
+  REQUIRE(result == serious);
+  return 0;
+}
