@@ -11,13 +11,15 @@ struct RunRequest {
   std::vector<std::string> environment;  // raw entries, passed exactly as given
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
-  bool close_standard_output = false;
+  enum class Output { file, closed, pipe_closed_early } output = Output::file;
+  bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored
 };
 
 struct RunResult {
   std::string standard_output;
   std::string standard_error;
   long long status = -1;  // exit status, or -1 when the child could not run or was killed
+  int signal = 0;         // POSIX: the signal that ended the child
 };
 
 RunResult run_program(const RunRequest& request);

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,24 +36,40 @@ RunResult run_program(const RunRequest& request) {
   std::vector<char*> argv = c_strings(argv_texts);
   std::vector<char*> envp = c_strings(env_texts);
 
+  using Output = RunRequest::Output;
+  int pipe_ends[2] = {-1, -1};
+  if (request.output == Output::pipe_closed_early && pipe(pipe_ends) != 0) return {};
+
   const pid_t child = fork();
   if (child == 0) {
-    const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out = request.output == Output::pipe_closed_early
+                        ? pipe_ends[1]
+                        : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out < 0 || err < 0 || chdir(request.directory.c_str()) != 0) _exit(127);
+    if (pipe_ends[0] >= 0) close(pipe_ends[0]);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
     close(out);
     close(err);
-    if (request.close_standard_output) close(STDOUT_FILENO);
+    if (request.output == Output::closed) close(STDOUT_FILENO);
+    // The test decides the disposition, whatever the test runner inherited.
+    signal(SIGPIPE, request.ignore_broken_pipe ? SIG_IGN : SIG_DFL);
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
+  }
+  if (request.output == Output::pipe_closed_early) {
+    close(pipe_ends[1]);
+    char first;
+    if (child > 0) (void)!read(pipe_ends[0], &first, 1);
+    close(pipe_ends[0]);
   }
   RunResult result;
   int wait_status = 0;
   if (child < 0 || waitpid(child, &wait_status, 0) != child) return result;
   if (WIFEXITED(wait_status)) result.status = WEXITSTATUS(wait_status);
-  result.standard_output = read_file(out_path);
+  if (WIFSIGNALED(wait_status)) result.signal = WTERMSIG(wait_status);
+  if (request.output == Output::file) result.standard_output = read_file(out_path);
   result.standard_error = read_file(err_path);
   return result;
 }

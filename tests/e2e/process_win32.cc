@@ -68,13 +68,14 @@ RunResult run_program(const RunRequest& request) {
   if (request.environment.empty()) environment += L'\0';
 
   RunResult result;
+  if (request.output == RunRequest::Output::pipe_closed_early) return result;  // not needed here
   HANDLE out = inheritable_file(out_path);
   HANDLE err = inheritable_file(err_path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = INVALID_HANDLE_VALUE;
-  startup.hStdOutput = request.close_standard_output ? INVALID_HANDLE_VALUE : out;
+  startup.hStdOutput = request.output == RunRequest::Output::closed ? INVALID_HANDLE_VALUE : out;
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
   const BOOL started = CreateProcessW(

@@ -1,0 +1,143 @@
+// Inputs that only a hostile or broken environment holds: every byte, huge texts, many variables,
+// and standard output that is closed or goes away.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "process.h"
+#include "report_case.h"
+
+namespace lomvist_test {
+namespace {
+
+const std::string kMissing = "   *** the directory does not exist ***\n";
+const std::string kPercent = "   *** contains % ***\n";
+const std::string kQuestion = "   *** contains ? ***\n";
+const std::string kRelative = "   *** is not an absolute path ***\n";
+
+std::string heading(const std::string& name) {
+  return "\n<<<Checking enviroment variable (" + name + ")>>>\n";
+}
+
+std::string summary(const std::string& name, int count) {
+  return "\n***** " + name + " may have " + std::to_string(count) + " serious errors\n";
+}
+
+std::string bytes(int first, int last) {
+  std::string text;
+  for (int c = first; c <= last; ++c) text += static_cast<char>(c);
+  return text;
+}
+
+std::string repeated(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+std::string ascii_lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::vector<std::string> many_variables_then(const std::string& wanted) {
+  std::vector<std::string> environment;
+  for (int i = 0; i < 5000; ++i) environment.push_back("V" + std::to_string(i) + "=T:\\v");
+  environment.insert(environment.end(), {"WANTE=T:\\x", "WANTEDX=T:\\x", "=WANTED=T:\\x", wanted});
+  return environment;
+}
+
+const std::string kAllBytes = bytes(1, 255);
+// ';' is byte 59, so the value of every byte splits into two entries around it.
+const std::string kLowBytes = bytes(1, 58);
+const std::string kHighBytes = bytes(60, 255);
+const std::string kLongValue = repeated(R"(T:\d;)", 24000) + R"(T:\end)";
+const std::string kLongEntry = R"(T:\)" + repeated(R"(x\)", 59998) + "x";
+const std::string kLongName(100000, 'N');
+const std::string kLongNameUnset = kLongName.substr(1) + "M";
+
+const std::vector<ReportCase> kHostileCases = {
+    {"every byte in a value", {"V"}, {"V=" + kAllBytes}, {}, {},
+     heading("V") + "U: (" + kLowBytes + ")\n" + kMissing + kPercent + kRelative + "U: (" +
+         kHighBytes + ")\n" + kMissing + kQuestion + kRelative + summary("V", 6),
+     6},
+    {"every byte in a name, found regardless of letter case",
+     {kAllBytes},
+     {ascii_lower(kAllBytes) + "=T:\\"},
+     {"T:\\"},
+     {},
+     heading(kAllBytes) + "D: (T:\\)\n",
+     0},
+    {"a value of 120 KB is checked to its last entry",
+     {"LIB"},
+     {"LIB=" + kLongValue},
+     {R"(T:\d)"},
+     {},
+     heading("LIB") + repeated("D: (T:\\d)\n", 24000) + "U: (T:\\end)\n" + kMissing +
+         summary("LIB", 1),
+     1},
+    {"a single entry of 120 KB", {"LIB"}, {"LIB=" + kLongEntry}, {}, {},
+     heading("LIB") + "U: (" + kLongEntry + ")\n" + kMissing + summary("LIB", 1), 1},
+    {"the wanted variable after 5,000 others",
+     {"WANTED"},
+     many_variables_then(R"(wanted=T:\d)"),
+     {R"(T:\d)"},
+     {},
+     heading("WANTED") + "D: (T:\\d)\n",
+     0},
+    {"names of 100 KB",
+     {kLongName, kLongNameUnset},
+     {kLongName + "=T:\\d"},
+     {R"(T:\d)"},
+     {},
+     heading(kLongName) + "D: (T:\\d)\n" + "\n ***** Enviroment variable (" + kLongNameUnset +
+         ") is not set *****\n",
+     1},
+};
+
+TEST(HostileInput, ReportsAndExitStatus) {
+  for (const ReportCase& report_case : kHostileCases) expect_report(report_case);
+}
+
+// A report far larger than a pipe holds, with two serious findings in all.
+RunRequest long_report_request() {
+  std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / R"(T:\d)");
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {"-h", "LIB", "UNSET"};
+  request.environment = {"LIB=" + kLongValue};
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  return request;
+}
+
+TEST(HostileOutput, ClosedStandardOutputStillCounts) {
+  RunRequest request = long_report_request();
+  request.output = RunRequest::Output::closed;
+  const RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.signal, 0);
+  EXPECT_EQ(result.status, 2);
+}
+
+// Like cat or ls: a reader that goes away ends the program quietly, by SIGPIPE when that is
+// the default, and otherwise the program finishes its count without complaint.
+TEST(HostileOutput, PipeClosedByTheReader) {
+  RunRequest request = long_report_request();
+  request.output = RunRequest::Output::pipe_closed_early;
+  RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.signal, SIGPIPE);
+
+  request.ignore_broken_pipe = true;
+  result = run_program(request);
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.signal, 0);
+  EXPECT_EQ(result.status, 2);
+}
+
+}  // namespace
+}  // namespace lomvist_test
