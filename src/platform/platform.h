@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ std::uint32_t query_attributes(const char* path);
 
 // Whether the first `length` bytes of `a` and `b` spell the same variable name.
 bool names_equal(const char* a, const char* b, std::size_t length);
+
+// Whether `stream` shows on a terminal or console, where a report should appear as it grows.
+bool is_terminal(std::FILE* stream);
 
 // The process exit status that carries `total` to the parent without wrapping around.
 int exit_status_for(int total);

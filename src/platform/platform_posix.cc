@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -33,6 +34,11 @@ bool names_equal(const char* a, const char* b, std::size_t length) {
     if (fold_ascii(a[i]) != fold_ascii(b[i])) return false;
   }
   return true;
+}
+
+bool is_terminal(std::FILE* stream) {
+  const int descriptor = fileno(stream);
+  return descriptor >= 0 && isatty(descriptor);
 }
 
 // A POSIX status keeps 8 bits: 256 findings would read as 0, success.

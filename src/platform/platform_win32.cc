@@ -1,3 +1,4 @@
+#include <io.h>
 #include <windows.h>
 
 #include <climits>
@@ -39,6 +40,11 @@ bool names_equal(const char* a, const char* b, std::size_t length) {
   if (length > static_cast<std::size_t>(INT_MAX)) return false;
   const int n = static_cast<int>(length);
   return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, n, b, n) == CSTR_EQUAL;
+}
+
+bool is_terminal(std::FILE* stream) {
+  const int descriptor = _fileno(stream);
+  return descriptor >= 0 && _isatty(descriptor);
 }
 
 // Windows keeps all 32 bits of the status.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "form_checks/entry_form_checks.h"
+#include "scan/report_buffer.h"
 #include "scan/variable_scan.h"
 
 namespace lomvist {
@@ -11,31 +12,31 @@ namespace {
 // The working copy never shrinks below this; longer values get a copy that fits them whole.
 constexpr std::size_t kWorkingCopyBytes = 102400;
 
-const char* kind_prefix(EntryKind kind) {
+std::string_view line_start(EntryKind kind) {
   switch (kind) {
     case EntryKind::directory:
-      return "D: ";
+      return "D: (";
     case EntryKind::file:
-      return "F: ";
+      return "F: (";
     case EntryKind::missing:
       break;
   }
-  return "U: ";
+  return "U: (";
 }
 
-int write_finding(const Finding& finding, std::FILE* out) {
-  std::fprintf(out, "%s", finding.text);
+int write_finding(const Finding& finding, ReportBuffer& report) {
+  put_text(report, finding.text);
   return finding.serious ? 1 : 0;
 }
 
 // Writes the findings of one entry as they come and returns how many of them are serious.
-int run_findings_pipeline(std::string_view entry, EntryKind kind, std::FILE* out) {
+int run_findings_pipeline(std::string_view entry, EntryKind kind, ReportBuffer& report) {
   int serious = 0;
   if (std::optional<Finding> existence = existence_finding(kind)) {
-    serious += write_finding(*existence, out);
+    serious += write_finding(*existence, report);
   }
   const FormFindings form = diagnose_entry(entry);
-  for (int i = 0; i < form.count; ++i) serious += write_finding(form.items[i], out);
+  for (int i = 0; i < form.count; ++i) serious += write_finding(form.items[i], report);
   return serious;
 }
 
@@ -53,12 +54,17 @@ int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::F
   copy.reserve(std::max(kWorkingCopyBytes, value->size() + 1));
   copy.assign(*value);
 
+  ReportBuffer report = make_report_buffer(out);
   int serious = 0;
-  split_entries(copy.data(), [&serious, out](std::string_view entry) {
+  split_entries(copy.data(), [&](std::string_view entry) {
     const EntryKind kind = probe_entry(entry.data());
-    std::fprintf(out, "%s(%s)\n", kind_prefix(kind), entry.data());
-    serious += run_findings_pipeline(entry, kind, out);
+    put_text(report, line_start(kind));
+    put_text(report, entry);
+    put_text(report, ")\n");
+    serious += run_findings_pipeline(entry, kind, report);
+    end_entry(report);
   });
+  hand_over(report);
   if (serious != 0) std::fprintf(out, "\n***** %s may have %d serious errors\n", name, serious);
   return serious;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -20,15 +21,16 @@ std::optional<std::string_view> find_variable(std::string_view name,
 template <typename Visit>
 void split_entries(char* copy, Visit visit) {
   char* cursor = copy;
+  char* const end = copy + std::strlen(copy);
   for (;;) {
     while (*cursor == ';') ++cursor;
-    if (*cursor == '\0') return;
+    if (cursor == end) return;
     char* entry = cursor;
-    while (*cursor != ';' && *cursor != '\0') ++cursor;
-    const bool last = *cursor == '\0';
+    char* separator = static_cast<char*>(std::memchr(cursor, ';', static_cast<std::size_t>(end - cursor)));
+    cursor = separator ? separator : end;
     *cursor = '\0';
     visit(std::string_view(entry, static_cast<std::size_t>(cursor - entry)));
-    if (last) return;
+    if (cursor == end) return;
     ++cursor;
   }
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace lomvist {
+
+// Gathers a variable's entry lines and findings and hands them to the stream in large writes:
+// a stdio call per line would cost more than the file-system query that the line reports. On a
+// terminal everything is handed over after each entry, so the report still grows line by line.
+struct ReportBuffer {
+  std::FILE* out;
+  bool interactive;
+  std::vector<char> bytes;
+  std::size_t used = 0;
+};
+
+ReportBuffer make_report_buffer(std::FILE* out);
+void put_text_slowly(ReportBuffer& buffer, std::string_view text);
+void end_entry(ReportBuffer& buffer);
+void hand_over(ReportBuffer& buffer);
+
+// Inline, so that copying a short constant costs a move or two.
+inline void put_text(ReportBuffer& buffer, std::string_view text) {
+  if (buffer.used + text.size() > buffer.bytes.size()) return put_text_slowly(buffer, text);
+  std::memcpy(buffer.bytes.data() + buffer.used, text.data(), text.size());
+  buffer.used += text.size();
+}
+
+}  // namespace lomvist
