@@ -23,8 +23,11 @@ void put_text_slowly(ReportBuffer& buffer, std::string_view text) {
   }
 }
 
+// The flush is for C runtimes that buffer a console stream fully.
 void end_entry(ReportBuffer& buffer) {
-  if (buffer.interactive) hand_over(buffer);
+  if (!buffer.interactive) return;
+  hand_over(buffer);
+  std::fflush(buffer.out);
 }
 
 void hand_over(ReportBuffer& buffer) {
