@@ -1,0 +1,37 @@
+# Installation and packages: a .deb on Linux, a .zip of lomvist.exe and the README on Windows.
+include(GNUInstallDirs)
+
+if(WIN32)
+  # Windows users unpack the program and its README into a folder of their choice.
+  install(TARGETS lomvist RUNTIME DESTINATION .)
+  install(FILES README.md DESTINATION .)
+else()
+  install(TARGETS lomvist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  configure_file(doc/lomvist.1.in lomvist.1 @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lomvist.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+set(CPACK_PACKAGE_NAME lomvist)
+set(CPACK_PACKAGE_VENDOR Ortavel)
+set(CPACK_PACKAGE_CONTACT "Lomvist developers <dev@lomvist.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "finds the broken entries in search-path environment variables")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Lomvist checks PATH, LIB, INCLUDE and other search-path variables. It lists\nevery entry with whether it names a directory, a file or nothing, reports\nwhitespace, % and ? characters, non-absolute forms and doubled backslashes,\nand exits with the number of serious findings.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME lomvist-${PROJECT_VERSION}-windows-x86_64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
+
+include(CPack)
