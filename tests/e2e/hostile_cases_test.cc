@@ -16,14 +16,6 @@ const std::string kPercent = "   *** contains % ***\n";
 const std::string kQuestion = "   *** contains ? ***\n";
 const std::string kRelative = "   *** is not an absolute path ***\n";
 
-std::string heading(const std::string& name) {
-  return "\n<<<Checking enviroment variable (" + name + ")>>>\n";
-}
-
-std::string summary(const std::string& name, int count) {
-  return "\n***** " + name + " may have " + std::to_string(count) + " serious errors\n";
-}
-
 std::string bytes(int first, int last) {
   std::string text;
   for (int c = first; c <= last; ++c) text += static_cast<char>(c);
@@ -93,8 +85,7 @@ const std::vector<ReportCase> kHostileCases = {
      {kLongName + "=T:\\d"},
      {R"(T:\d)"},
      {},
-     heading(kLongName) + "D: (T:\\d)\n" + "\n ***** Enviroment variable (" + kLongNameUnset +
-         ") is not set *****\n",
+     heading(kLongName) + "D: (T:\\d)\n" + not_set(kLongNameUnset),
      1},
 };
 

@@ -5,20 +5,6 @@
 namespace lomvist_test {
 namespace {
 
-std::vector<std::string> names_not_set(int count) {
-  std::vector<std::string> names;
-  for (int i = 0; i < count; ++i) names.push_back("UNSET" + std::to_string(i));
-  return names;
-}
-
-std::string not_set_lines(const std::vector<std::string>& names) {
-  std::string lines;
-  for (const std::string& name : names) {
-    lines += "\n ***** Enviroment variable (" + name + ") is not set *****\n";
-  }
-  return lines;
-}
-
 const std::vector<std::string> k255Names = names_not_set(255);
 const std::vector<std::string> k300Names = names_not_set(300);
 

@@ -3,7 +3,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -72,11 +71,6 @@ RunResult run_program(const RunRequest& request) {
   if (request.output == Output::file) result.standard_output = read_file(out_path);
   result.standard_error = read_file(err_path);
   return result;
-}
-
-std::string program_under_test() {
-  const char* program = std::getenv("LOMVIST_PROGRAM");
-  return program ? program : "";
 }
 
 std::string scratch_folder() {

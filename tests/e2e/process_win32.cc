@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,11 +91,6 @@ RunResult run_program(const RunRequest& request) {
   result.standard_output = read_file(out_path);
   result.standard_error = read_file(err_path);
   return result;
-}
-
-std::string program_under_test() {
-  const char* program = std::getenv("LOMVIST_PROGRAM");
-  return program ? program : "";
 }
 
 std::string scratch_folder() {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -36,6 +37,35 @@ const testing::Environment* const remove_scratch_folder =
     testing::AddGlobalTestEnvironment(new RemoveScratchFolder);
 
 }  // namespace
+
+std::string heading(const std::string& name) {
+  return "\n<<<Checking enviroment variable (" + name + ")>>>\n";
+}
+
+std::string not_set(const std::string& name) {
+  return "\n ***** Enviroment variable (" + name + ") is not set *****\n";
+}
+
+std::string summary(const std::string& name, int count) {
+  return "\n***** " + name + " may have " + std::to_string(count) + " serious errors\n";
+}
+
+std::vector<std::string> names_not_set(int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back("UNSET" + std::to_string(i));
+  return names;
+}
+
+std::string not_set_lines(const std::vector<std::string>& names) {
+  std::string lines;
+  for (const std::string& name : names) lines += not_set(name);
+  return lines;
+}
+
+std::string program_under_test() {
+  const char* program = std::getenv("LOMVIST_PROGRAM");
+  return program ? program : "";
+}
 
 void expect_report(const ReportCase& report_case) {
   SCOPED_TRACE(report_case.title);

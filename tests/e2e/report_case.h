@@ -18,6 +18,15 @@ struct ReportCase {
   std::vector<std::pair<std::string, std::string>> symlinks = {};  // link, target
 };
 
+// The report's fixed lines, for building expected output.
+std::string heading(const std::string& name);
+std::string not_set(const std::string& name);
+std::string summary(const std::string& name, int count);
+
+// UNSET0, UNSET1, ...: names that no case's environment sets.
+std::vector<std::string> names_not_set(int count);
+std::string not_set_lines(const std::vector<std::string>& names);
+
 // Runs the case in a freshly emptied fixture folder and checks standard output byte for byte,
 // standard error (always empty) and the exit status.
 void expect_report(const ReportCase& report_case);

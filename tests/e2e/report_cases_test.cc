@@ -17,10 +17,6 @@ Examples:
 Non-zero return code indicates likely error(s)
 )";
 
-std::string not_set(const std::string& name) {
-  return "\n ***** Enviroment variable (" + name + ") is not set *****\n";
-}
-
 const std::vector<ReportCase> kCommandLineCases = {
     {"no arguments checks PATH",
      {},

@@ -8,21 +8,7 @@
 namespace lomvist_test {
 namespace {
 
-std::vector<std::string> names_not_set(int count) {
-  std::vector<std::string> names;
-  for (int i = 0; i < count; ++i) names.push_back("UNSET" + std::to_string(i));
-  return names;
-}
-
 const std::vector<std::string> k300Names = names_not_set(300);
-
-std::string not_set_lines(const std::vector<std::string>& names) {
-  std::string lines;
-  for (const std::string& name : names) {
-    lines += "\n ***** Enviroment variable (" + name + ") is not set *****\n";
-  }
-  return lines;
-}
 
 // Longer than MAX_PATH, though it names C:\windows once resolved.
 const std::string kLongEntry = [] {
