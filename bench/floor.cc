@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
       *separator = '\0';
       if (separator > cursor) {
         struct stat status;
-        const char* prefix = stat(cursor, &status) != 0 ? "U: (" : S_ISDIR(status.st_mode) ? "D: (" : "F: (";
+        const char* prefix = stat(cursor, &status) != 0 ? "U: ("
+                             : S_ISDIR(status.st_mode)  ? "D: ("
+                                                        : "F: (";
         out.append(prefix, 4).append(cursor, separator - cursor).append(")\n", 2);
       }
       cursor = separator + 1;

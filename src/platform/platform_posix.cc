@@ -1,7 +1,7 @@
-#include "platform/platform.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/platform.h"
 
 extern char** environ;
 

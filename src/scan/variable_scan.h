@@ -26,7 +26,8 @@ void split_entries(char* copy, Visit visit) {
     while (*cursor == ';') ++cursor;
     if (cursor == end) return;
     char* entry = cursor;
-    char* separator = static_cast<char*>(std::memchr(cursor, ';', static_cast<std::size_t>(end - cursor)));
+    char* separator =
+        static_cast<char*>(std::memchr(cursor, ';', static_cast<std::size_t>(end - cursor)));
     cursor = separator ? separator : end;
     *cursor = '\0';
     visit(std::string_view(entry, static_cast<std::size_t>(cursor - entry)));

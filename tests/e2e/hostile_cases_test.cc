@@ -52,7 +52,11 @@ const std::string kLongName(100000, 'N');
 const std::string kLongNameUnset = kLongName.substr(1) + "M";
 
 const std::vector<ReportCase> kHostileCases = {
-    {"every byte in a value", {"V"}, {"V=" + kAllBytes}, {}, {},
+    {"every byte in a value",
+     {"V"},
+     {"V=" + kAllBytes},
+     {},
+     {},
      heading("V") + "U: (" + kLowBytes + ")\n" + kMissing + kPercent + kRelative + "U: (" +
          kHighBytes + ")\n" + kMissing + kQuestion + kRelative + summary("V", 6),
      6},
@@ -71,8 +75,13 @@ const std::vector<ReportCase> kHostileCases = {
      heading("LIB") + repeated("D: (T:\\d)\n", 24000) + "U: (T:\\end)\n" + kMissing +
          summary("LIB", 1),
      1},
-    {"a single entry of 120 KB", {"LIB"}, {"LIB=" + kLongEntry}, {}, {},
-     heading("LIB") + "U: (" + kLongEntry + ")\n" + kMissing + summary("LIB", 1), 1},
+    {"a single entry of 120 KB",
+     {"LIB"},
+     {"LIB=" + kLongEntry},
+     {},
+     {},
+     heading("LIB") + "U: (" + kLongEntry + ")\n" + kMissing + summary("LIB", 1),
+     1},
     {"the wanted variable after 5,000 others",
      {"WANTED"},
      many_variables_then(R"(wanted=T:\d)"),

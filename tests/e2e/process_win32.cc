@@ -10,7 +10,8 @@ namespace lomvist_test {
 namespace {
 
 std::wstring to_wide(const std::string& utf8) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
   return wide;
@@ -41,8 +42,8 @@ std::wstring quoted(const std::wstring& argument) {
 
 HANDLE inheritable_file(const std::string& path) {
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 std::string read_file(const std::string& path) {
@@ -77,9 +78,9 @@ RunResult run_program(const RunRequest& request) {
   startup.hStdOutput = request.output == RunRequest::Output::closed ? INVALID_HANDLE_VALUE : out;
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessW(
-      nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-      environment.data(), to_wide(request.directory).c_str(), &startup, &process);
+  const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE,
+                                      CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                                      to_wide(request.directory).c_str(), &startup, &process);
   CloseHandle(out);
   CloseHandle(err);
   if (!started) return result;

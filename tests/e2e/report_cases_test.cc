@@ -33,7 +33,12 @@ U: (T:\nowhere)
 )",
      1},
     {"no arguments and no PATH", {}, {"LIB=T:\\"}, {}, {}, not_set("PATH"), 1},
-    {"-h alone writes the usage text and nothing else", {"-h"}, {"PATH=T:\\nowhere"}, {}, {}, kUsage,
+    {"-h alone writes the usage text and nothing else",
+     {"-h"},
+     {"PATH=T:\\nowhere"},
+     {},
+     {},
+     kUsage,
      0},
     {"help between two variables keeps the order and the sum",
      {"PATH", "-h", "LIB"},
@@ -46,7 +51,8 @@ U: (T:\nowhere)
    *** the directory does not exist ***
 
 ***** PATH may have 1 serious errors
-)" + kUsage + R"(
+)" + kUsage +
+         R"(
 <<<Checking enviroment variable (LIB)>>>
 U: (T:\a)
    *** the directory does not exist ***
@@ -56,7 +62,13 @@ U: (T:\b)
 ***** LIB may have 2 serious errors
 )",
      3},
-    {"every help request writes the usage text again", {"-h", "-h"}, {}, {}, {}, kUsage + kUsage, 0},
+    {"every help request writes the usage text again",
+     {"-h", "-h"},
+     {},
+     {},
+     {},
+     kUsage + kUsage,
+     0},
     {"/h and /help in any letter case",
      {"/HELP", "/Help", "/H", "/h", "/hElP"},
      {},

@@ -45,9 +45,11 @@ D: (C:\\windows)
      "U: (C:\\win?ows)\n"
      "   *** the directory does not exist ***\n"
      "   *** contains ? ***\n"
-     "U: (" + kLongEntry + ")\n"
-     "   *** the directory does not exist ***\n"
-     "\n***** PATH may have 3 serious errors\n",
+     "U: (" +
+         kLongEntry +
+         ")\n"
+         "   *** the directory does not exist ***\n"
+         "\n***** PATH may have 3 serious errors\n",
      3},
     {"spaces around an entry as Windows resolves them",
      {"PATH"},

@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(lomvist::diagnose_entry(entry).count <= 4);
   }
   if (serious != 0) {
-    REQUIRE(take(report, at, "\n***** V may have " + std::to_string(serious) + " serious errors\n"));
+    REQUIRE(
+        take(report, at, "\n***** V may have " + std::to_string(serious) + " serious errors\n"));
   }
   REQUIRE(at == report.size());
   REQUIRE(result == serious);

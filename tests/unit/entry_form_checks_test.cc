@@ -1,9 +1,9 @@
+#include "form_checks/entry_form_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "form_checks/entry_form_checks.h"
 
 namespace lomvist {
 namespace {
@@ -51,7 +51,9 @@ TEST(DiagnoseEntry, FindingsInStageOrder) {
       {"C:\\a\r", {kSpace}},
       {"C:\\caf\xe9", {}},
       {"C:\\a\xa0", {}},
-      {"\x85" "C:\\a", {kRelative}},
+      {"\x85"
+       "C:\\a",
+       {kRelative}},
       {R"(%SystemRoot%\system32)", {kPercent, kRelative}},
       {R"(C:\a%)", {kPercent}},
       {R"(C:\a?b)", {kQuestion}},
