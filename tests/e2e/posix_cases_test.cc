@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "process.h"
 #include "report_case.h"
 
 namespace lomvist_test {
@@ -59,6 +60,30 @@ U: (T:\f.txt )
 
 TEST(PosixReports, LinksAndExitStatus) {
   for (const ReportCase& report_case : kPosixCases) expect_report(report_case);
+}
+
+// On a terminal the report is handed over entry by entry; the bytes must not change with it.
+TEST(PosixReports, ATerminalGetsTheSameReport) {
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {"LIB", "UNSET"};
+  request.environment = {R"(LIB=T:\nowhere; rel\\x;T:\e)"};
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  request.output = RunRequest::Output::terminal;
+  const RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_output, heading("LIB") + R"(U: (T:\nowhere)
+   *** the directory does not exist ***
+U: ( rel\\x)
+   *** the directory does not exist ***
+   *** has leading/trailing space(s) ***
+   *** is not an absolute path ***
+       has extra backslash
+U: (T:\e)
+   *** the directory does not exist ***
+)" + summary("LIB", 5) + not_set("UNSET"));
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.status, 6);
 }
 
 }  // namespace

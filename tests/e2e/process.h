@@ -11,7 +11,7 @@ struct RunRequest {
   std::vector<std::string> environment;  // raw entries, passed exactly as given
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
-  enum class Output { file, closed, pipe_closed_early } output = Output::file;
+  enum class Output { file, closed, pipe_closed_early, terminal } output = Output::file;
   bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored
 };
 

@@ -1,8 +1,12 @@
 #include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,6 +28,34 @@ std::string read_file(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A pipe, or a terminal that passes bytes unchanged (no CR added before LF).
+bool open_channel(RunRequest::Output output, int& read_end, int& write_end) {
+  if (output == RunRequest::Output::pipe_closed_early) {
+    int ends[2];
+    if (pipe(ends) != 0) return false;
+    read_end = ends[0];
+    write_end = ends[1];
+    return true;
+  }
+  termios raw;
+  if (openpty(&read_end, &write_end, nullptr, nullptr, nullptr) != 0) return false;
+  if (tcgetattr(write_end, &raw) != 0) return false;
+  cfmakeraw(&raw);
+  return tcsetattr(write_end, TCSANOW, &raw) == 0;
+}
+
+// Reads until the writing side is gone (a terminal then reports EIO) or `limit` bytes arrived.
+std::string read_channel(int read_end, std::size_t limit) {
+  std::string text;
+  char chunk[4096];
+  while (text.size() < limit) {
+    const ssize_t n = read(read_end, chunk, std::min(sizeof chunk, limit - text.size()));
+    if (n <= 0) break;
+    text.append(chunk, static_cast<std::size_t>(n));
+  }
+  return text;
+}
+
 }  // namespace
 
 RunResult run_program(const RunRequest& request) {
@@ -36,17 +68,19 @@ RunResult run_program(const RunRequest& request) {
   std::vector<char*> envp = c_strings(env_texts);
 
   using Output = RunRequest::Output;
-  int pipe_ends[2] = {-1, -1};
-  if (request.output == Output::pipe_closed_early && pipe(pipe_ends) != 0) return {};
+  const bool channel =
+      request.output == Output::pipe_closed_early || request.output == Output::terminal;
+  int read_end = -1;
+  int write_end = -1;
+  if (channel && !open_channel(request.output, read_end, write_end)) return {};
 
   const pid_t child = fork();
   if (child == 0) {
-    const int out = request.output == Output::pipe_closed_early
-                        ? pipe_ends[1]
-                        : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out =
+        channel ? write_end : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out < 0 || err < 0 || chdir(request.directory.c_str()) != 0) _exit(127);
-    if (pipe_ends[0] >= 0) close(pipe_ends[0]);
+    if (channel) close(read_end);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
     close(out);
@@ -57,15 +91,15 @@ RunResult run_program(const RunRequest& request) {
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
-  if (request.output == Output::pipe_closed_early) {
-    close(pipe_ends[1]);
-    char first;
-    if (child > 0) (void)!read(pipe_ends[0], &first, 1);
-    close(pipe_ends[0]);
-  }
   RunResult result;
+  if (channel) {
+    close(write_end);
+    const bool early = request.output == Output::pipe_closed_early;
+    if (child > 0) result.standard_output = read_channel(read_end, early ? 1 : SIZE_MAX);
+    close(read_end);
+  }
   int wait_status = 0;
-  if (child < 0 || waitpid(child, &wait_status, 0) != child) return result;
+  if (child < 0 || waitpid(child, &wait_status, 0) != child) return {};
   if (WIFEXITED(wait_status)) result.status = WEXITSTATUS(wait_status);
   if (WIFSIGNALED(wait_status)) result.signal = WTERMSIG(wait_status);
   if (request.output == Output::file) result.standard_output = read_file(out_path);
