@@ -38,7 +38,7 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
   int total = 0;
   for (int i = 1; i < count; ++i) {
     if (is_help_request(arguments[i])) {
-      std::fprintf(out, "%s", usage_text);
+      write_text(out, usage_text);
     } else {
       total += check_variable(arguments[i], snapshot, out);
     }

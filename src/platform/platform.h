@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lomvist {
@@ -27,6 +28,10 @@ bool names_equal(const char* a, const char* b, std::size_t length);
 
 // Whether `stream` shows on a terminal or console, where a report should appear as it grows.
 bool is_terminal(std::FILE* stream);
+
+// The one place where report text leaves the program. Each call holds whole characters, so that
+// a console can be given them decoded; files and pipes get the bytes unchanged.
+void write_text(std::FILE* stream, std::string_view text);
 
 // The process exit status that carries `total` to the parent without wrapping around.
 int exit_status_for(int total);

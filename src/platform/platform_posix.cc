@@ -41,6 +41,10 @@ bool is_terminal(std::FILE* stream) {
   return descriptor >= 0 && isatty(descriptor);
 }
 
+void write_text(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
 // A POSIX status keeps 8 bits: 256 findings would read as 0, success.
 int exit_status_for(int total) { return total > 255 ? 255 : total; }
 

@@ -40,15 +40,24 @@ int run_findings_pipeline(std::string_view entry, EntryKind kind, ReportBuffer& 
   return serious;
 }
 
+// A line that names the variable, such as its heading. Built whole, so that it leaves in one write.
+void write_named_line(std::FILE* out, std::string_view before, const char* name,
+                      std::string_view after) {
+  std::string line(before);
+  line += name;
+  line += after;
+  write_text(out, line);
+}
+
 }  // namespace
 
 int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::FILE* out) {
   const std::optional<std::string_view> value = find_variable(name, snapshot);
   if (!value) {
-    std::fprintf(out, "\n ***** Enviroment variable (%s) is not set *****\n", name);
+    write_named_line(out, "\n ***** Enviroment variable (", name, ") is not set *****\n");
     return 1;
   }
-  std::fprintf(out, "\n<<<Checking enviroment variable (%s)>>>\n", name);
+  write_named_line(out, "\n<<<Checking enviroment variable (", name, ")>>>\n");
 
   std::string copy;
   copy.reserve(std::max(kWorkingCopyBytes, value->size() + 1));
@@ -65,7 +74,10 @@ int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::F
     end_entry(report);
   });
   hand_over(report);
-  if (serious != 0) std::fprintf(out, "\n***** %s may have %d serious errors\n", name, serious);
+  if (serious != 0) {
+    write_named_line(out, "\n***** ", name,
+                     " may have " + std::to_string(serious) + " serious errors\n");
+  }
   return serious;
 }
 

@@ -17,7 +17,7 @@ ReportBuffer make_report_buffer(std::FILE* out) {
 void put_text_slowly(ReportBuffer& buffer, std::string_view text) {
   hand_over(buffer);
   if (text.size() > buffer.bytes.size()) {
-    std::fwrite(text.data(), 1, text.size(), buffer.out);
+    write_text(buffer.out, text);
   } else {
     put_text(buffer, text);
   }
@@ -31,7 +31,8 @@ void end_entry(ReportBuffer& buffer) {
 }
 
 void hand_over(ReportBuffer& buffer) {
-  std::fwrite(buffer.bytes.data(), 1, buffer.used, buffer.out);
+  if (buffer.used == 0) return;
+  write_text(buffer.out, std::string_view(buffer.bytes.data(), buffer.used));
   buffer.used = 0;
 }
 

@@ -11,12 +11,13 @@ struct RunRequest {
   std::vector<std::string> environment;  // raw entries, passed exactly as given
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
-  enum class Output { file, closed, pipe_closed_early, terminal } output = Output::file;
+  enum class Output { file, closed, pipe_closed_early, terminal, console } output = Output::file;
+  unsigned console_code_page = 0;   // Windows: the output code page of the console
   bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored
 };
 
 struct RunResult {
-  std::string standard_output;
+  std::string standard_output;  // for a Windows console: its rows as UTF-8, each ending in \n
   std::string standard_error;
   long long status = -1;  // exit status, or -1 when the child could not run or was killed
   int signal = 0;         // POSIX: the signal that ended the child

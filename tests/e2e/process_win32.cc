@@ -17,6 +17,15 @@ std::wstring to_wide(const std::string& utf8) {
   return wide;
 }
 
+std::string to_utf8(const std::wstring& wide) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
+                      nullptr, nullptr);
+  return utf8;
+}
+
 // Quotes one argument so that the C runtime's command-line splitting gives it back unchanged.
 std::wstring quoted(const std::wstring& argument) {
   if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
@@ -51,6 +60,33 @@ std::string read_file(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A fresh, empty screen buffer of this process's console for the child to write to.
+HANDLE inheritable_screen() {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  return CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
+}
+
+// What the screen shows, read back as characters: every row up to the cursor, without the
+// spaces that pad it to the screen's width.
+std::string screen_rows(HANDLE screen) {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(screen, &info)) return "";
+  const SHORT last = info.dwCursorPosition.X > 0 ? info.dwCursorPosition.Y
+                                                 : static_cast<SHORT>(info.dwCursorPosition.Y - 1);
+  std::string rows;
+  for (SHORT y = 0; y <= last; ++y) {
+    std::wstring row(static_cast<std::size_t>(info.dwSize.X), L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, row.data(), static_cast<DWORD>(row.size()), COORD{0, y},
+                                &read);
+    row.resize(read);
+    row.erase(row.find_last_not_of(L' ') + 1);
+    rows += to_utf8(row) + "\n";
+  }
+  return rows;
+}
+
 }  // namespace
 
 // Texts of the request are UTF-8 and reach the child as UTF-16, as a Windows shell would pass
@@ -69,7 +105,10 @@ RunResult run_program(const RunRequest& request) {
 
   RunResult result;
   if (request.output == RunRequest::Output::pipe_closed_early) return result;  // not needed here
-  HANDLE out = inheritable_file(out_path);
+  const bool console = request.output == RunRequest::Output::console;
+  const UINT code_page = GetConsoleOutputCP();
+  if (console && !SetConsoleOutputCP(request.console_code_page)) return result;
+  HANDLE out = console ? inheritable_screen() : inheritable_file(out_path);
   HANDLE err = inheritable_file(err_path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -81,16 +120,18 @@ RunResult run_program(const RunRequest& request) {
   const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE,
                                       CREATE_UNICODE_ENVIRONMENT, environment.data(),
                                       to_wide(request.directory).c_str(), &startup, &process);
+  if (started) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    if (GetExitCodeProcess(process.hProcess, &code)) result.status = code;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    result.standard_output = console ? screen_rows(out) : read_file(out_path);
+    result.standard_error = read_file(err_path);
+  }
+  if (console) SetConsoleOutputCP(code_page);
   CloseHandle(out);
   CloseHandle(err);
-  if (!started) return result;
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 0;
-  if (GetExitCodeProcess(process.hProcess, &code)) result.status = code;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  result.standard_output = read_file(out_path);
-  result.standard_error = read_file(err_path);
   return result;
 }
 

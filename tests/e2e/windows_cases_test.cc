@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "process.h"
 #include "report_case.h"
@@ -105,6 +106,48 @@ TEST(WindowsReports, ErrorlevelAbove255ReachesCmd) {
   request.output_folder = scratch_folder();
   const RunResult result = run_program(request);
   EXPECT_EQ(result.standard_output, "300\r\n");
+}
+
+// A console shows bytes in its own output code page, not in the ANSI one that the report is made
+// of; the report must still show every name as the user wrote it. ж is not in code page 1252.
+TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {"PFAD_\xc3\x89", "FEHLT_\xc3\x9c"};
+  request.environment = {
+      "PFAD_\xc3\x89=C:\\Users\\Jos\xc3\xa9\\bin;C:\\J\xc3\xbcrgen "
+      "M\xc3\xbcller;C:\\\xd0\xb6\xd1\x83\xd0\xba"};
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  const std::string report =
+      "\n<<<Checking enviroment variable (PFAD_\xc3\x89)>>>\n"
+      "U: (C:\\Users\\Jos\xc3\xa9\\bin)\n"
+      "   *** the directory does not exist ***\n"
+      "U: (C:\\J\xc3\xbcrgen M\xc3\xbcller)\n"
+      "   *** the directory does not exist ***\n"
+      "U: (C:\\?\?\?)\n"
+      "   *** the directory does not exist ***\n"
+      "   *** contains ? ***\n"
+      "\n***** PFAD_\xc3\x89 may have 4 serious errors\n"
+      "\n ***** Enviroment variable (FEHLT_\xc3\x9c) is not set *****\n";
+  request.output = RunRequest::Output::console;
+  for (const unsigned code_page : {850u, 437u, 65001u}) {
+    request.console_code_page = code_page;
+    const RunResult result = run_program(request);
+    EXPECT_EQ(result.standard_output, report) << "code page " << code_page;
+    EXPECT_EQ(result.standard_error, "");
+    EXPECT_EQ(result.status, 5);
+  }
+  // Redirected, the same run keeps the ANSI bytes that scripts compare.
+  request.output = RunRequest::Output::file;
+  std::string ansi = report;
+  for (const auto& [utf8, byte] : {std::pair{"\xc3\x89", "\xc9"},
+                                   {"\xc3\x9c", "\xdc"},
+                                   {"\xc3\xa9", "\xe9"},
+                                   {"\xc3\xbc", "\xfc"}}) {
+    for (std::size_t at; (at = ansi.find(utf8)) != std::string::npos;) ansi.replace(at, 2, byte);
+  }
+  EXPECT_EQ(run_program(request).standard_output, native_line_ends(ansi));
 }
 
 }  // namespace
