@@ -1,3 +1,4 @@
+#include <climits>
 #include <cstdio>
 
 #include "driver/driver.h"
@@ -32,6 +33,8 @@ bool is_help_request(const char* argument) {
          equals_ignoring_ascii_case(argument, "/help");
 }
 
+int add_to_total(int total, int count) { return count > INT_MAX - total ? INT_MAX : total + count; }
+
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
                   std::FILE* out) {
   if (count < 2) return check_variable("PATH", snapshot, out);
@@ -40,7 +43,7 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
     if (is_help_request(arguments[i])) {
       write_text(out, usage_text);
     } else {
-      total += check_variable(arguments[i], snapshot, out);
+      total = add_to_total(total, check_variable(arguments[i], snapshot, out));
     }
   }
   return total;

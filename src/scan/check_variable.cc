@@ -64,6 +64,8 @@ int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::F
   copy.assign(*value);
 
   ReportBuffer report = make_report_buffer(out);
+  // At most four serious findings per entry, and an entry takes two bytes with its separator: a
+  // value would need a gigabyte to overflow this, and environments hold kilobytes.
   int serious = 0;
   split_entries(copy.data(), [&](std::string_view entry) {
     const EntryKind kind = probe_entry(entry.data());

@@ -1,6 +1,8 @@
+#include "driver/driver.h"
+
 #include <gtest/gtest.h>
 
-#include "driver/driver.h"
+#include <climits>
 
 namespace lomvist {
 namespace {
@@ -27,6 +29,20 @@ TEST(UsageText, BeginsWithEmptyLineAndEndsWithLineBreak) {
   EXPECT_EQ(usage.back(), '\n');
   EXPECT_NE(usage.find("\n\nUsage: Lomvist [-h] [env_var1 env_var2 ...]\n\nExamples:\n"),
             std::string::npos);
+}
+
+TEST(Total, StopsAtTheLargestIntInsteadOfWrapping) {
+  const struct {
+    int total, count, sum;
+  } cases[] = {
+      {0, 0, 0},
+      {2, 3, 5},
+      {INT_MAX - 4, 4, INT_MAX},
+      {INT_MAX - 4, 5, INT_MAX},
+      {2'147'400'000, 65'000 * 4, INT_MAX},  // one more check of 65,000 entries of four findings
+      {INT_MAX, INT_MAX, INT_MAX},
+  };
+  for (const auto& c : cases) EXPECT_EQ(add_to_total(c.total, c.count), c.sum) << c.total;
 }
 
 }  // namespace
