@@ -10,13 +10,13 @@ constexpr std::size_t kBufferBytes = 1 << 16;
 }  // namespace
 
 ReportBuffer make_report_buffer(std::FILE* out) {
-  ReportBuffer buffer{out, is_terminal(out), std::vector<char>(kBufferBytes)};
-  return buffer;
+  return ReportBuffer{out, is_terminal(out), std::unique_ptr<char[]>(new char[kBufferBytes]),
+                      kBufferBytes};
 }
 
 void put_text_slowly(ReportBuffer& buffer, std::string_view text) {
   hand_over(buffer);
-  if (text.size() > buffer.bytes.size()) {
+  if (text.size() > buffer.capacity) {
     write_text(buffer.out, text);
   } else {
     put_text(buffer, text);
@@ -32,7 +32,7 @@ void end_entry(ReportBuffer& buffer) {
 
 void hand_over(ReportBuffer& buffer) {
   if (buffer.used == 0) return;
-  write_text(buffer.out, std::string_view(buffer.bytes.data(), buffer.used));
+  write_text(buffer.out, std::string_view(buffer.bytes.get(), buffer.used));
   buffer.used = 0;
 }
 

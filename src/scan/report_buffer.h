@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace lomvist {
 
@@ -13,7 +13,8 @@ namespace lomvist {
 struct ReportBuffer {
   std::FILE* out;
   bool interactive;
-  std::vector<char> bytes;
+  std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report
+  std::size_t capacity;
   std::size_t used = 0;
 };
 
@@ -24,8 +25,8 @@ void hand_over(ReportBuffer& buffer);
 
 // Inline, so that copying a short constant costs a move or two.
 inline void put_text(ReportBuffer& buffer, std::string_view text) {
-  if (buffer.used + text.size() > buffer.bytes.size()) return put_text_slowly(buffer, text);
-  std::memcpy(buffer.bytes.data() + buffer.used, text.data(), text.size());
+  if (buffer.used + text.size() > buffer.capacity) return put_text_slowly(buffer, text);
+  std::memcpy(buffer.bytes.get() + buffer.used, text.data(), text.size());
   buffer.used += text.size();
 }
 
