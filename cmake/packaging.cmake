@@ -1,14 +1,33 @@
-# Installation and packages: a .deb on Linux, a .zip of lomvist.exe and the README on Windows.
+# Installation and packages: a .deb on Linux, a .zip of lomvist.exe, the README and the licence
+# on Windows.
 include(GNUInstallDirs)
 
 if(WIN32)
   # Windows users unpack the program and its README into a folder of their choice.
   install(TARGETS lomvist RUNTIME DESTINATION .)
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md LICENSE DESTINATION .)
 else()
   install(TARGETS lomvist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+  # Debian's machine-readable copyright file carries the licence's terms, each line indented and
+  # each empty line written as " .".
+  file(READ LICENSE license)
+  string(REGEX REPLACE "^.*\n\n(Permission)" "\\1" license_terms "${license}")
+  string(REGEX REPLACE "\n+$" "" license_terms "${license_terms}")
+  string(REPLACE "\n\n" "\n.\n" license_terms "${license_terms}")
+  string(REPLACE "\n" "\n " LICENSE_TEXT " ${license_terms}")
+  configure_file(cmake/debian/copyright.in copyright @ONLY)
+
+  # Debian installs manual pages and changelogs compressed, without names or times inside.
+  set(binary ${CMAKE_CURRENT_BINARY_DIR})
   configure_file(doc/lomvist.1.in lomvist.1 @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lomvist.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  configure_file(cmake/debian/changelog changelog COPYONLY)
+  add_custom_command(OUTPUT lomvist.1.gz changelog.gz
+    COMMAND gzip -9nkf lomvist.1 changelog
+    DEPENDS ${binary}/lomvist.1 ${binary}/changelog)
+  add_custom_target(compressed_documents ALL DEPENDS lomvist.1.gz changelog.gz)
+  install(FILES ${binary}/lomvist.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${binary}/copyright ${binary}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 set(CPACK_PACKAGE_NAME lomvist)
