@@ -3,20 +3,14 @@
 #include "platform/platform.h"
 
 namespace lomvist {
-namespace {
-
-constexpr std::size_t kBufferBytes = 1 << 16;
-
-}  // namespace
 
 ReportBuffer make_report_buffer(std::FILE* out) {
-  return ReportBuffer{out, is_terminal(out), std::unique_ptr<char[]>(new char[kBufferBytes]),
-                      kBufferBytes};
+  return ReportBuffer{out, is_terminal(out), std::unique_ptr<char[]>(new char[kReportBufferBytes])};
 }
 
 void put_text_slowly(ReportBuffer& buffer, std::string_view text) {
   hand_over(buffer);
-  if (text.size() > buffer.capacity) {
+  if (text.size() > kReportBufferBytes) {
     write_text(buffer.out, text);
   } else {
     put_text(buffer, text);

@@ -10,11 +10,12 @@ namespace lomvist {
 // Gathers a variable's entry lines and findings and hands them to the stream in large writes:
 // a stdio call per line would cost more than the file-system query that the line reports. On a
 // terminal everything is handed over after each entry, so the report still grows line by line.
+constexpr std::size_t kReportBufferBytes = 1 << 16;
+
 struct ReportBuffer {
   std::FILE* out;
   bool interactive;
   std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report
-  std::size_t capacity;
   std::size_t used = 0;
 };
 
@@ -25,7 +26,7 @@ void hand_over(ReportBuffer& buffer);
 
 // Inline, so that copying a short constant costs a move or two.
 inline void put_text(ReportBuffer& buffer, std::string_view text) {
-  if (buffer.used + text.size() > buffer.capacity) return put_text_slowly(buffer, text);
+  if (buffer.used + text.size() > kReportBufferBytes) return put_text_slowly(buffer, text);
   std::memcpy(buffer.bytes.get() + buffer.used, text.data(), text.size());
   buffer.used += text.size();
 }

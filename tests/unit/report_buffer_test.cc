@@ -40,8 +40,8 @@ TEST(ReportBuffer, TextLargerThanTheBufferKeepsItsPlace) {
   ASSERT_NE(file, nullptr);
   ReportBuffer buffer = make_report_buffer(file);
   buffer.interactive = false;
-  const std::string large(buffer.capacity + 1, 'x');
-  const std::string fills(buffer.capacity - 1, 'y');
+  const std::string large(kReportBufferBytes + 1, 'x');
+  const std::string fills(kReportBufferBytes - 1, 'y');
   put_text(buffer, "U: (");
   put_text(buffer, large);
   put_text(buffer, ")\n");
