@@ -28,6 +28,8 @@ TEST(VersionResource, NamesTheProductAndVersion) {
   EXPECT_EQ(version_string(info, "ProductName"), "Lomvist");
   EXPECT_EQ(version_string(info, "ProductVersion"), "1.0");
   EXPECT_EQ(version_string(info, "OriginalFilename"), "lomvist.exe");
+  EXPECT_EQ(version_string(info, "LegalCopyright"),
+            "Copyright (c) The Lomvist developers, MIT licence");
 }
 
 }  // namespace
