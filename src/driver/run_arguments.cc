@@ -7,8 +7,6 @@
 namespace lomvist {
 namespace {
 
-char fold_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool equals_ignoring_ascii_case(const char* text, const char* lower_case) {
   for (; *lower_case != '\0'; ++text, ++lower_case) {
     if (fold_ascii(*text) != *lower_case) return false;

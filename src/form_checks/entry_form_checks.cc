@@ -1,5 +1,7 @@
 #include "form_checks/entry_form_checks.h"
 
+#include <algorithm>
+
 namespace lomvist {
 namespace {
 
@@ -15,14 +17,18 @@ bool is_absolute(std::string_view entry) {
   return entry.size() >= 3 && entry[1] == ':' && entry[2] == '\\';
 }
 
-// Every pair of neighbours from the second character on holds exactly one odd position, so
-// looking at those alone finds each doubled backslash at half the reads. The search starts at the
-// second character so that the two backslashes opening a network path pass.
+// Looks at each pair of neighbours from the second character on, so that the two backslashes
+// opening a network path pass. A character that is not a backslash ends no pair and starts none,
+// so the search steps over both pairs that hold it.
 bool has_doubled_backslash(std::string_view entry) {
-  for (std::size_t i = 1; i < entry.size(); i += 2) {
-    if (entry[i] != '\\') continue;
-    if (i >= 2 && entry[i - 1] == '\\') return true;
-    if (i + 1 < entry.size() && entry[i + 1] == '\\') return true;
+  for (std::size_t last = 2; last < entry.size();) {
+    if (entry[last] != '\\') {
+      last += 2;
+    } else if (entry[last - 1] == '\\') {
+      return true;
+    } else {
+      ++last;
+    }
   }
   return false;
 }

@@ -23,8 +23,14 @@ constexpr std::uint32_t kDirectoryAttribute = 0x10;
 // The attributes of `path`, taken unchanged, or kInvalidAttributes when the query fails.
 std::uint32_t query_attributes(const char* path);
 
-// Whether the first `length` bytes of `a` and `b` spell the same variable name.
+// Whether the first `length` bytes of `a` and `b` spell the same variable name. POSIX folds A to
+// Z alone, as names there are plain bytes; Windows compares them as its own environment does.
 bool names_equal(const char* a, const char* b, std::size_t length);
+
+// A to Z as a to z, and every other byte unchanged: the only letters the program folds itself.
+inline char fold_ascii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Whether `stream` shows on a terminal or console, where a report should appear as it grows.
 bool is_terminal(std::FILE* stream);

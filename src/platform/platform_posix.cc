@@ -6,11 +6,6 @@
 extern char** environ;
 
 namespace lomvist {
-namespace {
-
-char fold_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 EnvironmentSnapshot take_environment_snapshot() {
   EnvironmentSnapshot snapshot;
@@ -28,7 +23,7 @@ std::uint32_t query_attributes(const char* path) {
   return S_ISDIR(status.st_mode) ? kDirectoryAttribute : 0;
 }
 
-// Environment names are plain bytes here; only A-Z fold, as Windows users expect of PATH/Path.
+// Only A-Z fold, as Windows users expect of PATH and Path.
 bool names_equal(const char* a, const char* b, std::size_t length) {
   for (std::size_t i = 0; i < length; ++i) {
     if (fold_ascii(a[i]) != fold_ascii(b[i])) return false;

@@ -17,7 +17,9 @@ void put_text_slowly(ReportBuffer& buffer, std::string_view text) {
   }
 }
 
-// The flush is for C runtimes that buffer a console stream fully.
+// On POSIX the entry goes through stdio, which may hold it back even on a terminal (glibc sends
+// on each line; a C library may buffer a terminal fully), so it is flushed. On Windows a console
+// gets it from WriteConsoleW at once, and the flush finds nothing to send.
 void end_entry(ReportBuffer& buffer) {
   if (!buffer.interactive) return;
   hand_over(buffer);
