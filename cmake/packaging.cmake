@@ -36,9 +36,11 @@ set(CPACK_PACKAGE_CONTACT "Lomvist developers <dev@lomvist.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "finds the broken entries in search-path environment variables")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Lomvist checks PATH, LIB, INCLUDE and other search-path variables. It lists\nevery entry with whether it names a directory, a file or nothing, reports\nwhitespace, % and ? characters, non-absolute forms and doubled backslashes,\nand exits with the number of serious findings.")
+    "Lomvist checks PATH, LIB, INCLUDE and other search-path variables as Windows\nreads them: entries separated by semicolons, each a drive path (C:\\...) or a\nnetwork path (\\\\server\\...). It lists every entry with whether it names a\ndirectory, a file or nothing, reports whitespace, % and ? characters,\nnon-absolute forms and doubled backslashes, and exits with the number of\nserious findings. On Linux it checks Windows search paths before they reach\nWindows; a Linux PATH is one entry there, reported as missing and not absolute.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
+# The description holds backslashes, which must reach the package as they stand.
+set(CPACK_VERBATIM_VARIABLES ON)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
