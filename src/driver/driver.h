@@ -19,4 +19,7 @@ int add_to_total(int total, int count);
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
                   std::FILE* out);
 
+// The whole process: this environment, standard output, and the exit status to end with.
+int run_process(int count, const char* const* arguments);
+
 }  // namespace lomvist

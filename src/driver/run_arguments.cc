@@ -47,4 +47,11 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
   return total;
 }
 
+int run_process(int count, const char* const* arguments) {
+  const EnvironmentSnapshot snapshot = take_environment_snapshot();
+  const int total = run_arguments(count, arguments, snapshot, stdout);
+  std::fflush(stdout);
+  return exit_status_for(total);
+}
+
 }  // namespace lomvist

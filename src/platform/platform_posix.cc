@@ -5,6 +5,10 @@
 
 extern char** environ;
 
+// stat() on a 32-bit build fails with EOVERFLOW on large files and 64-bit inode numbers, and an
+// existing entry would then be reported missing.
+static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
+
 namespace lomvist {
 
 EnvironmentSnapshot take_environment_snapshot() {

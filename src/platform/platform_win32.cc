@@ -5,36 +5,49 @@
 #include <climits>
 #include <cwchar>
 
+#include "platform/ansi_win32.h"
 #include "platform/platform.h"
 
 namespace lomvist {
 namespace {
 
-// Characters that the ANSI code page cannot hold come out as '?' or a similar letter.
-std::string to_ansi(const wchar_t* wide, int length) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) WideCharToMultiByte(CP_ACP, 0, wide, length, text.data(), size, nullptr, nullptr);
-  return text;
+std::wstring to_wide(const char* text, int length) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text, length, wide.data(), size);
+  return wide;
 }
 
-HANDLE console_of(std::FILE* stream) {
+HANDLE handle_of(std::FILE* stream) {
   const int descriptor = _fileno(stream);
-  if (descriptor < 0) return nullptr;
-  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+  return descriptor < 0 ? INVALID_HANDLE_VALUE
+                        : reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+}
+
+enum class Sink { bytes, console, untried_device };
+
+// cmd opens `> CON` for writing only, and GetConsoleMode needs read access, so such a console is
+// known only by a console write that succeeds. NUL and serial ports are character devices too,
+// and refuse it. The verdict on the one device tried is kept, so NUL is tried once.
+struct DeviceVerdict {
+  HANDLE handle = nullptr;
+  bool console = false;
+};
+DeviceVerdict tried_device;
+
+Sink sink_of(HANDLE handle) {
   DWORD mode = 0;
-  return GetConsoleMode(handle, &mode) ? handle : nullptr;
+  if (GetConsoleMode(handle, &mode)) return Sink::console;
+  if (GetFileType(handle) != FILE_TYPE_CHAR) return Sink::bytes;
+  if (handle != tried_device.handle) return Sink::untried_device;
+  return tried_device.console ? Sink::console : Sink::bytes;
 }
 
 // A console shows bytes in its output code page (OEM by default), not in the ANSI code page that
 // the report is made of, so it is given the characters themselves. Line ends stay CR LF, as the
-// text stream writes them to files.
-void write_console(HANDLE console, std::string_view text) {
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  if (length <= 0) return;
-  std::wstring decoded(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, decoded.data(), length);
+// text stream writes them to files. Returns false when the handle took nothing, as NUL does.
+bool write_console(HANDLE console, std::string_view text) {
+  const std::wstring decoded = to_wide(text.data(), static_cast<int>(text.size()));
   std::wstring shown;
   shown.reserve(decoded.size() + decoded.size() / 8);
   for (const wchar_t c : decoded) {
@@ -50,13 +63,30 @@ void write_console(HANDLE console, std::string_view text) {
     if (!WriteConsoleW(console, shown.data() + done, static_cast<DWORD>(piece), &written,
                        nullptr) ||
         written == 0) {
-      return;
+      return done > 0;
     }
     done += written;
   }
+  return true;
 }
 
+// Best fit would turn a fullwidth semicolon, backslash or percent sign into the character it
+// resembles and change what an entry means. UTF-8 holds every character and takes no such flag.
+DWORD no_best_fit() { return GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS; }
+
 }  // namespace
+
+std::string to_ansi(std::wstring_view wide) {
+  const int length = static_cast<int>(wide.size());
+  const DWORD flags = no_best_fit();
+  const int size =
+      WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0) {
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), length, text.data(), size, nullptr, nullptr);
+  }
+  return text;
+}
 
 EnvironmentSnapshot take_environment_snapshot() {
   EnvironmentSnapshot snapshot;
@@ -64,8 +94,7 @@ EnvironmentSnapshot take_environment_snapshot() {
   if (block == nullptr) return snapshot;
   for (const wchar_t* entry = block; *entry != L'\0';) {
     const std::size_t length = std::wcslen(entry);
-    // A wide character may best-fit to '=', so the ANSI text is what decides.
-    std::string text = to_ansi(entry, static_cast<int>(length));
+    std::string text = to_ansi(std::wstring_view(entry, length));
     if (!text.empty() && text.front() != '=') snapshot.push_back(std::move(text));
     entry += length + 1;
   }
@@ -73,19 +102,51 @@ EnvironmentSnapshot take_environment_snapshot() {
   return snapshot;
 }
 
-std::uint32_t query_attributes(const char* path) { return GetFileAttributesA(path); }
-
-bool names_equal(const char* a, const char* b, std::size_t length) {
-  if (length > static_cast<std::size_t>(INT_MAX)) return false;
-  const int n = static_cast<int>(length);
-  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, n, b, n) == CSTR_EQUAL;
+// GetFileAttributesA describes a link or junction itself. A path lookup goes on to its target, so
+// the target is judged, as a careful stat() does on Windows; a target that is gone leaves the
+// entry missing.
+std::uint32_t query_attributes(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    return attributes;
+  }
+  const HANDLE target = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (target == INVALID_HANDLE_VALUE) return kInvalidAttributes;
+  BY_HANDLE_FILE_INFORMATION information;
+  const BOOL known = GetFileInformationByHandle(target, &information);
+  CloseHandle(target);
+  return known ? information.dwFileAttributes : kInvalidAttributes;
 }
 
-// _isatty() is also true for NUL, which shows nothing.
-bool is_terminal(std::FILE* stream) { return console_of(stream) != nullptr; }
+// As Windows compares environment names: ordinal, with its upper-case table. É equals é, but ß
+// is not "ss" and a soft hyphen counts like any other character.
+bool names_equal(const char* a, const char* b, std::size_t length) {
+  if (length > static_cast<std::size_t>(INT_MAX)) return false;
+  const std::wstring wide_a = to_wide(a, static_cast<int>(length));
+  const std::wstring wide_b = to_wide(b, static_cast<int>(length));
+  return CompareStringOrdinal(wide_a.data(), static_cast<int>(wide_a.size()), wide_b.data(),
+                              static_cast<int>(wide_b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// _isatty() is also true for NUL, which shows nothing. A character device not yet written to may
+// be a console open for writing only.
+bool is_terminal(std::FILE* stream) { return sink_of(handle_of(stream)) != Sink::bytes; }
 
 void write_text(std::FILE* stream, std::string_view text) {
-  if (const HANDLE console = console_of(stream)) return write_console(console, text);
+  if (text.empty()) return;
+  const HANDLE handle = handle_of(stream);
+  switch (sink_of(handle)) {
+    case Sink::console:
+      write_console(handle, text);
+      return;
+    case Sink::untried_device:
+      tried_device = {handle, write_console(handle, text)};
+      if (tried_device.console) return;
+      break;
+    case Sink::bytes:
+      break;
+  }
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 

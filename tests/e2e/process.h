@@ -11,7 +11,9 @@ struct RunRequest {
   std::vector<std::string> environment;  // raw entries, passed exactly as given
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
-  enum class Output { file, closed, pipe_closed_early, terminal, console } output = Output::file;
+  // write_only_console: a console handle without read access, as cmd opens `> CON`.
+  enum class Output { file, closed, pipe_closed_early, terminal, console, write_only_console };
+  Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console
   bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored
 };

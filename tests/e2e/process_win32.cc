@@ -67,6 +67,19 @@ HANDLE inheritable_screen() {
                                    &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
 }
 
+HANDLE active_screen() {
+  return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                     nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// The screen made active and opened again for writing alone: GetConsoleMode refuses such a handle.
+HANDLE inheritable_write_only(HANDLE screen) {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  if (!SetConsoleActiveScreenBuffer(screen)) return INVALID_HANDLE_VALUE;
+  return CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                     OPEN_EXISTING, 0, nullptr);
+}
+
 // What the screen shows, read back as characters: every row up to the cursor, without the
 // spaces that pad it to the screen's width.
 std::string screen_rows(HANDLE screen) {
@@ -105,10 +118,15 @@ RunResult run_program(const RunRequest& request) {
 
   RunResult result;
   if (request.output == RunRequest::Output::pipe_closed_early) return result;  // not needed here
-  const bool console = request.output == RunRequest::Output::console;
+  const bool write_only = request.output == RunRequest::Output::write_only_console;
+  const bool console = request.output == RunRequest::Output::console || write_only;
   const UINT code_page = GetConsoleOutputCP();
   if (console && !SetConsoleOutputCP(request.console_code_page)) return result;
-  HANDLE out = console ? inheritable_screen() : inheritable_file(out_path);
+  const HANDLE screen = console ? inheritable_screen() : INVALID_HANDLE_VALUE;
+  const HANDLE shown_before = write_only ? active_screen() : INVALID_HANDLE_VALUE;
+  HANDLE out = write_only ? inheritable_write_only(screen)
+               : console  ? screen
+                          : inheritable_file(out_path);
   HANDLE err = inheritable_file(err_path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -126,10 +144,15 @@ RunResult run_program(const RunRequest& request) {
     if (GetExitCodeProcess(process.hProcess, &code)) result.status = code;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    result.standard_output = console ? screen_rows(out) : read_file(out_path);
+    result.standard_output = console ? screen_rows(screen) : read_file(out_path);
     result.standard_error = read_file(err_path);
   }
   if (console) SetConsoleOutputCP(code_page);
+  if (write_only) {
+    SetConsoleActiveScreenBuffer(shown_before);
+    CloseHandle(shown_before);
+    CloseHandle(screen);
+  }
   CloseHandle(out);
   CloseHandle(err);
   return result;

@@ -90,6 +90,32 @@ U: ( C:\windows)
      "\n<<<Checking enviroment variable (\xe9t\xe9)>>>\nD: (C:\\windows)\n",
      0},
     {"the exit status keeps all 32 bits", k300Names, {}, {}, {}, not_set_lines(k300Names), 300},
+    // Best fit would make the fullwidth semicolon, backslashes and percent sign the real ones.
+    {"fullwidth look-alikes arrive as ?, not as ; \\ or %",
+     {"X"},
+     {"X=C:\\windows\xef\xbc\x9b"
+      "C:\\windows\xef\xbc\xbc\xef\xbc\xbcsystem32\xef\xbc\x85x"},
+     {},
+     {},
+     heading("X") + "U: (C:\\windows?C:\\windows??system32?x)\n" +
+         "   *** the directory does not exist ***\n   *** contains ? ***\n" + summary("X", 2),
+     2},
+    {"an argument with a fullwidth percent sign is looked up with ?",
+     {"AB\xef\xbc\x85"},
+     {"AB%=C:\\windows", "AB?=T:\\question"},
+     {},
+     {},
+     heading("AB?") + "U: (T:\\question)\n   *** the directory does not exist ***\n" +
+         summary("AB?", 1),
+     1},
+    // Linguistic comparison would take MAß for MASS and skip the soft hyphen.
+    {"names compare as Windows compares them",
+     {"MA\xc3\x9f\xc2\xad", "path"},
+     {"MASS=C:\\windows", "PATH=C:\\windows"},
+     {},
+     {},
+     not_set("MA\xdf\xad") + heading("path") + "D: (C:\\windows)\n",
+     1},
 };
 
 TEST(WindowsReports, RealFileSystemAndCodePage) {
@@ -138,6 +164,12 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
     EXPECT_EQ(result.standard_error, "");
     EXPECT_EQ(result.status, 5);
   }
+  // cmd opens `> CON` for writing only.
+  request.output = RunRequest::Output::write_only_console;
+  request.console_code_page = 850;
+  const RunResult write_only = run_program(request);
+  EXPECT_EQ(write_only.standard_output, report);
+  EXPECT_EQ(write_only.status, 5);
   // Redirected, the same run keeps the ANSI bytes that scripts compare.
   request.output = RunRequest::Output::file;
   std::string ansi = report;

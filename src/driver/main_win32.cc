@@ -1,0 +1,16 @@
+#include <string>
+#include <vector>
+
+#include "driver/driver.h"
+#include "platform/ansi_win32.h"
+
+// The C runtime splits wide arguments by the same rules as narrow ones, but converts narrow ones
+// with best fit: a fullwidth percent sign would arrive as '%'. Converted here, it arrives as '?'.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < argc; ++i) texts.push_back(lomvist::to_ansi(argv[i]));
+  std::vector<const char*> arguments;
+  for (const std::string& text : texts) arguments.push_back(text.c_str());
+  arguments.push_back(nullptr);
+  return lomvist::run_process(argc, arguments.data());
+}
