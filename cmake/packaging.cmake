@@ -28,6 +28,12 @@ else()
   add_custom_target(compressed_documents ALL DEPENDS lomvist.1.gz changelog.gz)
   install(FILES ${binary}/lomvist.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${binary}/copyright ${binary}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES cmake/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+          RENAME lomvist)
+
+  # Only the compilers' version strings live in .comment; Debian strips it from its packages.
+  add_custom_command(TARGET lomvist POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:lomvist>)
 endif()
 
 set(CPACK_PACKAGE_NAME lomvist)
