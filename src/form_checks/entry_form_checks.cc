@@ -1,7 +1,5 @@
 #include "form_checks/entry_form_checks.h"
 
-#include <algorithm>
-
 namespace lomvist {
 namespace {
 
