@@ -1,5 +1,7 @@
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 #include "driver/driver.h"
 #include "scan/variable_scan.h"
@@ -12,6 +14,15 @@ bool equals_ignoring_ascii_case(const char* text, const char* lower_case) {
     if (fold_ascii(*text) != *lower_case) return false;
   }
   return *text == '\0';
+}
+
+// A report that could not be written is never a success: one line on standard error says so,
+// and the status is the count, or 1 when there is none. A reader that closed its pipe (EPIPE)
+// took what it wanted, as from any other tool, and the status stands.
+int status_after_writing(int status, int write_error) {
+  if (write_error == 0 || write_error == EPIPE) return status;
+  std::fprintf(stderr, "lomvist: the report could not be written: %s\n", std::strerror(write_error));
+  return status != 0 ? status : 1;
 }
 
 }  // namespace
@@ -50,8 +61,7 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
 int run_process(int count, const char* const* arguments) {
   const EnvironmentSnapshot snapshot = take_environment_snapshot();
   const int total = run_arguments(count, arguments, snapshot, stdout);
-  std::fflush(stdout);
-  return exit_status_for(total);
+  return status_after_writing(exit_status_for(total), finish_writing(stdout));
 }
 
 }  // namespace lomvist

@@ -39,6 +39,11 @@ bool is_terminal(std::FILE* stream);
 // a console can be given them decoded; files and pipes get the bytes unchanged.
 void write_text(std::FILE* stream, std::string_view text);
 
+// Sends what `stream` still holds and returns the errno of the first write of the report that
+// failed, or 0 when all of it went out. A reader that closed its pipe shows as EPIPE on every
+// platform.
+int finish_writing(std::FILE* stream);
+
 // The process exit status that carries `total` to the parent without wrapping around.
 int exit_status_for(int total);
 

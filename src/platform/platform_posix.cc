@@ -1,6 +1,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "platform/platform.h"
 
 extern char** environ;
@@ -10,6 +12,15 @@ extern char** environ;
 static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
 
 namespace lomvist {
+namespace {
+
+int write_error = 0;
+
+void note_failed_write(int error) {
+  if (write_error == 0) write_error = error;
+}
+
+}  // namespace
 
 EnvironmentSnapshot take_environment_snapshot() {
   EnvironmentSnapshot snapshot;
@@ -41,7 +52,15 @@ bool is_terminal(std::FILE* stream) {
 }
 
 void write_text(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
+  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) note_failed_write(errno);
+}
+
+// A terminal's flush after each entry may have failed unseen; only the stream's error flag
+// remembers it.
+int finish_writing(std::FILE* stream) {
+  if (std::fflush(stream) != 0) note_failed_write(errno);
+  if (std::ferror(stream)) note_failed_write(EIO);
+  return write_error;
 }
 
 // A POSIX status keeps 8 bits: 256 findings would read as 0, success.

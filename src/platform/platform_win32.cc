@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cwchar>
 
@@ -34,6 +35,17 @@ struct DeviceVerdict {
   bool console = false;
 };
 DeviceVerdict tried_device;
+
+int write_error = 0;
+
+// The C runtime calls a pipe whose reader has gone EINVAL; Windows itself still says so.
+void note_failed_write(int error) {
+  if (write_error != 0) return;
+  const DWORD reason = GetLastError();
+  const bool reader_gone = reason == ERROR_NO_DATA || reason == ERROR_BROKEN_PIPE ||
+                           reason == ERROR_PIPE_NOT_CONNECTED;
+  write_error = reader_gone ? EPIPE : error;
+}
 
 Sink sink_of(HANDLE handle) {
   DWORD mode = 0;
@@ -147,7 +159,14 @@ void write_text(std::FILE* stream, std::string_view text) {
     case Sink::bytes:
       break;
   }
-  std::fwrite(text.data(), 1, text.size(), stream);
+  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) note_failed_write(errno);
+}
+
+// Consoles are written directly and never held back; only what the C runtime wrote can be lost.
+int finish_writing(std::FILE* stream) {
+  if (std::fflush(stream) != 0) note_failed_write(errno);
+  if (std::ferror(stream)) note_failed_write(EIO);
+  return write_error;
 }
 
 // Windows keeps all 32 bits of the status.

@@ -12,7 +12,18 @@ struct RunRequest {
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
   // write_only_console: a console handle without read access, as cmd opens `> CON`.
-  enum class Output { file, closed, pipe_closed_early, terminal, console, write_only_console };
+  // full_device: /dev/full, where every write fails for want of space; read_only_file: a file
+  // opened for reading only.
+  enum class Output {
+    file,
+    closed,
+    full_device,
+    read_only_file,
+    pipe_closed_early,
+    terminal,
+    console,
+    write_only_console
+  };
   Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console
   bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored

@@ -76,8 +76,12 @@ RunResult run_program(const RunRequest& request) {
 
   const pid_t child = fork();
   if (child == 0) {
-    const int out =
-        channel ? write_end : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out = channel ? write_end
+                    : request.output == Output::full_device
+                        ? open("/dev/full", O_WRONLY)
+                    : request.output == Output::read_only_file
+                        ? open(out_path.c_str(), O_RDONLY | O_CREAT | O_TRUNC, 0644)
+                        : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out < 0 || err < 0 || chdir(request.directory.c_str()) != 0) _exit(127);
     if (channel) close(read_end);

@@ -49,10 +49,22 @@ std::wstring quoted(const std::wstring& argument) {
   return out + L"\"";
 }
 
-HANDLE inheritable_file(const std::string& path) {
+HANDLE inheritable_file(const std::string& path, DWORD access = GENERIC_WRITE,
+                        DWORD disposition = CREATE_ALWAYS) {
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(to_wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+HANDLE inheritable_output(RunRequest::Output output, const std::string& path) {
+  switch (output) {
+    case RunRequest::Output::full_device:  // Wine shows the Linux root as Z:
+      return inheritable_file(R"(Z:\dev\full)", GENERIC_WRITE, OPEN_EXISTING);
+    case RunRequest::Output::read_only_file:
+      return inheritable_file(path, GENERIC_READ);
+    default:
+      return inheritable_file(path);
+  }
 }
 
 std::string read_file(const std::string& path) {
@@ -117,7 +129,14 @@ RunResult run_program(const RunRequest& request) {
   if (request.environment.empty()) environment += L'\0';
 
   RunResult result;
-  if (request.output == RunRequest::Output::pipe_closed_early) return result;  // not needed here
+  HANDLE pipe_read_end = INVALID_HANDLE_VALUE;
+  HANDLE pipe_write_end = INVALID_HANDLE_VALUE;
+  const bool pipe = request.output == RunRequest::Output::pipe_closed_early;
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  if (pipe && (!CreatePipe(&pipe_read_end, &pipe_write_end, &inherit, 0) ||
+               !SetHandleInformation(pipe_read_end, HANDLE_FLAG_INHERIT, 0))) {
+    return result;
+  }
   const bool write_only = request.output == RunRequest::Output::write_only_console;
   const bool console = request.output == RunRequest::Output::console || write_only;
   const UINT code_page = GetConsoleOutputCP();
@@ -126,7 +145,8 @@ RunResult run_program(const RunRequest& request) {
   const HANDLE shown_before = write_only ? active_screen() : INVALID_HANDLE_VALUE;
   HANDLE out = write_only ? inheritable_write_only(screen)
                : console  ? screen
-                          : inheritable_file(out_path);
+               : pipe     ? pipe_write_end
+                          : inheritable_output(request.output, out_path);
   HANDLE err = inheritable_file(err_path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -138,13 +158,25 @@ RunResult run_program(const RunRequest& request) {
   const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE,
                                       CREATE_UNICODE_ENVIRONMENT, environment.data(),
                                       to_wide(request.directory).c_str(), &startup, &process);
+  if (pipe) {
+    // Like a reader that took the first byte and went away.
+    CloseHandle(out);
+    out = INVALID_HANDLE_VALUE;
+    char first = 0;
+    DWORD read = 0;
+    if (started && ReadFile(pipe_read_end, &first, 1, &read, nullptr)) {
+      result.standard_output.assign(&first, read);
+    }
+    CloseHandle(pipe_read_end);
+  }
   if (started) {
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     if (GetExitCodeProcess(process.hProcess, &code)) result.status = code;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    result.standard_output = console ? screen_rows(screen) : read_file(out_path);
+    if (console) result.standard_output = screen_rows(screen);
+    if (!console && !pipe) result.standard_output = read_file(out_path);
     result.standard_error = read_file(err_path);
   }
   if (console) SetConsoleOutputCP(code_page);

@@ -1,0 +1,72 @@
+// A report that could not be written must not read as success: scripts would get an empty log
+// and status 0.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "process.h"
+#include "report_case.h"
+
+namespace lomvist_test {
+namespace {
+
+std::string lost(const std::string& reason) {
+  return native_line_ends("lomvist: the report could not be written: " + reason + "\n");
+}
+
+// More than the program gathers before it writes, so that a write fails before the last one.
+std::string long_value() {
+  std::string value = "LIB=";
+  for (int i = 0; i < 7000; ++i) value += "T:\\d;";
+  return value;
+}
+
+// As with any other tool: a reader that took what it wanted and closed the pipe is no failure.
+// Windows calls this a pipe that is being closed, and its C runtime an invalid argument.
+TEST(LostReport, AReaderThatGoesAwayIsNoFailure) {
+  std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / "T:\\d");
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {"LIB", "UNSET1", "UNSET2"};
+  request.environment = {long_value()};
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  request.output = RunRequest::Output::pipe_closed_early;
+  request.ignore_broken_pipe = true;
+  const RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.status, 2);
+}
+
+TEST(LostReport, SaysSoOnceAndNeverEndsWithZero) {
+  using Output = RunRequest::Output;
+  const struct {
+    Output output;
+    std::vector<std::string> arguments;
+    std::vector<std::string> environment;
+    const char* reason;
+    long long status;
+  } cases[] = {
+      {Output::full_device, {"X"}, {"X=T:\\d"}, "No space left on device", 1},
+      {Output::full_device, {"X", "UNSET"}, {"X=T:\\d"}, "No space left on device", 1},
+      {Output::closed, {"X"}, {"X=T:\\d"}, "Bad file descriptor", 1},
+      {Output::closed, {"-h", "LIB", "UNSET1", "UNSET2"}, {long_value()}, "Bad file descriptor", 2},
+      {Output::read_only_file, {"X"}, {"X=T:\\d"}, "Bad file descriptor", 1},
+  };
+  std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / "T:\\d");
+  for (const auto& c : cases) {
+    RunRequest request;
+    request.program = program_under_test();
+    request.arguments = c.arguments;
+    request.environment = c.environment;
+    request.directory = fixture_folder();
+    request.output_folder = scratch_folder();
+    request.output = c.output;
+    const RunResult result = run_program(request);
+    EXPECT_EQ(result.standard_error, lost(c.reason)) << c.arguments.size();
+    EXPECT_EQ(result.status, c.status) << c.arguments.size();
+  }
+}
+
+}  // namespace
+}  // namespace lomvist_test
