@@ -4,6 +4,12 @@
 #include "driver/driver.h"
 #include "platform/ansi_win32.h"
 
+// Whether the C runtime expands wildcards in the arguments is a toolchain default; pinned off
+// here, `*` reaches the checks as the user wrote it and `?` stays a help request.
+extern "C" {
+int _dowildcard = 0;
+}
+
 // The C runtime splits wide arguments by the same rules as narrow ones, but converts narrow ones
 // with best fit: a fullwidth percent sign would arrive as '%'. Converted here, it arrives as '?'.
 int wmain(int argc, wchar_t** argv) {

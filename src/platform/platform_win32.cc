@@ -12,10 +12,15 @@
 namespace lomvist {
 namespace {
 
+// Empty when `text` is empty or could not be converted. The first call only sizes the result;
+// what the second one wrote is what counts.
 std::wstring to_wide(const char* text, int length) {
+  if (length <= 0) return {};
   const int size = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text, length, wide.data(), size);
+  if (size <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  const int written = MultiByteToWideChar(CP_ACP, 0, text, length, wide.data(), size);
+  wide.resize(static_cast<std::size_t>(written > 0 ? written : 0));
   return wide;
 }
 
@@ -89,14 +94,16 @@ DWORD no_best_fit() { return GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS; }
 }  // namespace
 
 std::string to_ansi(std::wstring_view wide) {
+  if (wide.empty() || wide.size() > static_cast<std::size_t>(INT_MAX)) return {};
   const int length = static_cast<int>(wide.size());
   const DWORD flags = no_best_fit();
   const int size =
       WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) {
-    WideCharToMultiByte(CP_ACP, flags, wide.data(), length, text.data(), size, nullptr, nullptr);
-  }
+  if (size <= 0) return {};
+  std::string text(static_cast<std::size_t>(size), '\0');
+  const int written =
+      WideCharToMultiByte(CP_ACP, flags, wide.data(), length, text.data(), size, nullptr, nullptr);
+  text.resize(static_cast<std::size_t>(written > 0 ? written : 0));
   return text;
 }
 
@@ -115,8 +122,12 @@ EnvironmentSnapshot take_environment_snapshot() {
 }
 
 // GetFileAttributesA describes a link or junction itself. A path lookup goes on to its target, so
-// the target is judged, as a careful stat() does on Windows; a target that is gone leaves the
-// entry missing.
+// the target is judged, as a careful stat() does on Windows: an open without
+// FILE_FLAG_OPEN_REPARSE_POINT follows the link, FILE_FLAG_BACKUP_SEMANTICS is what lets a folder
+// be opened at all, and access 0 asks for its attributes only. A target that is gone leaves the
+// entry missing. Reparse points that no filter resolves on such an open, such as the App
+// Execution Aliases in WindowsApps, refuse it with ERROR_CANT_ACCESS_FILE though Windows starts
+// them; they keep their own attributes.
 std::uint32_t query_attributes(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
@@ -124,7 +135,9 @@ std::uint32_t query_attributes(const char* path) {
   }
   const HANDLE target = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (target == INVALID_HANDLE_VALUE) return kInvalidAttributes;
+  if (target == INVALID_HANDLE_VALUE) {
+    return GetLastError() == ERROR_CANT_ACCESS_FILE ? attributes : kInvalidAttributes;
+  }
   BY_HANDLE_FILE_INFORMATION information;
   const BOOL known = GetFileInformationByHandle(target, &information);
   CloseHandle(target);
@@ -137,6 +150,8 @@ bool names_equal(const char* a, const char* b, std::size_t length) {
   if (length > static_cast<std::size_t>(INT_MAX)) return false;
   const std::wstring wide_a = to_wide(a, static_cast<int>(length));
   const std::wstring wide_b = to_wide(b, static_cast<int>(length));
+  // CompareStringOrdinal finds two empty texts equal; a name that could not be converted is none.
+  if (wide_a.empty() || wide_b.empty()) return length == 0;
   return CompareStringOrdinal(wide_a.data(), static_cast<int>(wide_a.size()), wide_b.data(),
                               static_cast<int>(wide_b.size()), TRUE) == CSTR_EQUAL;
 }
