@@ -23,10 +23,13 @@ void empty_folder(const fs::path& folder) {
 
 void make_fixtures(const ReportCase& report_case, const fs::path& folder) {
   empty_folder(folder);
+  // Names are UTF-8, as the cases give them to the program; POSIX takes their bytes unchanged.
   for (const std::string& directory : report_case.directories) {
-    fs::create_directory(folder / directory);
+    fs::create_directory(folder / fs::u8path(directory));
   }
-  for (const std::string& file : report_case.files) std::ofstream(folder / file) << "lomvist\n";
+  for (const std::string& file : report_case.files) {
+    std::ofstream(folder / fs::u8path(file)) << "lomvist\n";
+  }
   for (const auto& [link, target] : report_case.symlinks) fs::create_symlink(target, folder / link);
 }
 

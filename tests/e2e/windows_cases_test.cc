@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <utility>
@@ -90,6 +91,7 @@ U: ( C:\windows)
      "\n<<<Checking enviroment variable (\xe9t\xe9)>>>\nD: (C:\\windows)\n",
      0},
     {"the exit status keeps all 32 bits", k300Names, {}, {}, {}, not_set_lines(k300Names), 300},
+    {"a wildcard is a name, not the files it matches", {"*"}, {}, {}, {"PATH"}, not_set("*"), 1},
     // Best fit would make the fullwidth semicolon, backslashes and percent sign the real ones.
     {"fullwidth look-alikes arrive as ?, not as ; \\ or %",
      {"X"},
@@ -157,7 +159,9 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
       "\n***** PFAD_\xc3\x89 may have 4 serious errors\n"
       "\n ***** Enviroment variable (FEHLT_\xc3\x9c) is not set *****\n";
   request.output = RunRequest::Output::console;
-  for (const unsigned code_page : {850u, 437u, 65001u}) {
+  // Under 932 the bytes of "Jos\xe9\\" make fewer characters than under 1252: a console text
+  // sized in the console's code page would come out empty.
+  for (const unsigned code_page : {850u, 437u, 65001u, 932u}) {
     request.console_code_page = code_page;
     const RunResult result = run_program(request);
     EXPECT_EQ(result.standard_output, report) << "code page " << code_page;
@@ -180,6 +184,36 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
     for (std::size_t at; (at = ansi.find(utf8)) != std::string::npos;) ansi.replace(at, 2, byte);
   }
   EXPECT_EQ(run_program(request).standard_output, native_line_ends(ansi));
+}
+
+// These run in a prefix of their own whose ANSI code page is 932 (tests/CMakeLists.txt). There 表
+// is the two bytes 0x95 0x5C, and the checks, which work byte by byte, take its second byte for a
+// backslash; é is not in the code page at all.
+TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
+  ASSERT_EQ(GetACP(), 932u) << "run with WINE_LANG=ja_JP.UTF-8";
+  const std::string table = "\xe8\xa1\xa8";
+  const std::string report = heading(table) + "D: (T:\\" + table + "\\)\n       has extra backslash\n" +
+                             heading("X") + "U: (T:\\caf?)\n   *** the directory does not exist ***\n" +
+                             "   *** contains ? ***\n" + summary("X", 2);
+  std::string ansi = report;
+  for (std::size_t at; (at = ansi.find(table)) != std::string::npos;) ansi.replace(at, 3, "\x95\x5c");
+  const std::vector<std::string> environment = {table + "=T:\\" + table + "\\",
+                                                "X=T:\\caf\xc3\xa9"};
+  expect_report({"a file gets the code page's bytes", {table, "X"}, environment, {table}, {}, ansi, 2});
+
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {table, "X"};
+  request.environment = environment;
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  request.output = RunRequest::Output::console;
+  for (const unsigned code_page : {932u, 437u}) {
+    request.console_code_page = code_page;
+    const RunResult result = run_program(request);
+    EXPECT_EQ(result.standard_output, report) << "code page " << code_page;
+    EXPECT_EQ(result.status, 2);
+  }
 }
 
 }  // namespace
