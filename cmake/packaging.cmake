@@ -1,11 +1,34 @@
-# Installation and packages: a .deb on Linux, a .zip of lomvist.exe, the README and the licence
-# on Windows.
+# Installation and packages: a .deb on Linux, a .zip of lomvist.exe, its manual as plain text, the
+# README and the licence on Windows.
 include(GNUInstallDirs)
+set(binary ${CMAKE_CURRENT_BINARY_DIR})
+configure_file(doc/lomvist.1.in lomvist.1 @ONLY)
 
 if(WIN32)
-  # Windows users unpack the program and its README into a folder of their choice.
+  # Windows users unpack the program and its texts into a folder of their choice and read the
+  # texts in Notepad, so they get CR LF line ends and the manual page as plain text.
+  find_program(GROFF groff)
+  set(script ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows-text.cmake)
+  set(texts)
+  foreach(text README.md LICENSE)
+    add_custom_command(OUTPUT ${binary}/zip/${text}
+      COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_CURRENT_SOURCE_DIR}/${text}
+              -DOUTPUT=${binary}/zip/${text} -P ${script}
+      DEPENDS ${text} ${script})
+    list(APPEND texts ${binary}/zip/${text})
+  endforeach()
+  if(GROFF)
+    add_custom_command(OUTPUT ${binary}/zip/lomvist.txt
+      COMMAND ${CMAKE_COMMAND} -DINPUT=${binary}/lomvist.1 -DOUTPUT=${binary}/zip/lomvist.txt
+              -DGROFF=${GROFF} -P ${script}
+      DEPENDS ${binary}/lomvist.1 ${script})
+    list(APPEND texts ${binary}/zip/lomvist.txt)
+  else()
+    message(WARNING "groff not found: the .zip will hold no lomvist.txt (Debian: groff-base)")
+  endif()
+  add_custom_target(windows_texts ALL DEPENDS ${texts})
   install(TARGETS lomvist RUNTIME DESTINATION .)
-  install(FILES README.md LICENSE DESTINATION .)
+  install(FILES ${texts} DESTINATION .)
 else()
   install(TARGETS lomvist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -19,8 +42,6 @@ else()
   configure_file(cmake/debian/copyright.in copyright @ONLY)
 
   # Debian installs manual pages and changelogs compressed, without names or times inside.
-  set(binary ${CMAKE_CURRENT_BINARY_DIR})
-  configure_file(doc/lomvist.1.in lomvist.1 @ONLY)
   configure_file(cmake/debian/changelog changelog COPYONLY)
   add_custom_command(OUTPUT lomvist.1.gz changelog.gz
     COMMAND gzip -9nkf lomvist.1 changelog
@@ -28,8 +49,30 @@ else()
   add_custom_target(compressed_documents ALL DEPENDS lomvist.1.gz changelog.gz)
   install(FILES ${binary}/lomvist.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${binary}/copyright ${binary}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # Only the .deb holds the overrides: a plain install has no lintian to tell them to.
   install(FILES cmake/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
-          RENAME lomvist)
+          RENAME lomvist COMPONENT debian EXCLUDE_FROM_ALL)
+  set(CPACK_INSTALL_CMAKE_PROJECTS "${binary};lomvist;ALL;/;${binary};lomvist;debian;/")
+
+  # The .deb is for the machine that builds it; scripts find it by this name.
+  find_program(DPKG dpkg)
+  if(DPKG)
+    execute_process(COMMAND ${DPKG} --print-architecture
+      OUTPUT_VARIABLE architecture OUTPUT_STRIP_TRAILING_WHITESPACE)
+  else()
+    # Debian's names for the processors that CMake names otherwise.
+    string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}" architecture)
+    if(architecture STREQUAL x86_64)
+      set(architecture amd64)
+    elseif(architecture STREQUAL aarch64)
+      set(architecture arm64)
+    elseif(architecture MATCHES "^i[3-6]86$")
+      set(architecture i386)
+    elseif(architecture STREQUAL ppc64le)
+      set(architecture ppc64el)
+    endif()
+  endif()
+  set(LOMVIST_DEB_ARCHITECTURE ${architecture} CACHE INTERNAL "The .deb's architecture")
 
   # Only the compilers' version strings live in .comment; Debian strips it from its packages.
   add_custom_command(TARGET lomvist POST_BUILD
@@ -55,7 +98,7 @@ if(WIN32)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${LOMVIST_DEB_ARCHITECTURE})
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
