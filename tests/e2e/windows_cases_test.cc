@@ -12,6 +12,15 @@ namespace {
 
 const std::vector<std::string> k300Names = names_not_set(300);
 
+// `text` with every `from` made `to`: a report as the program's own code page spells it.
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
 // Longer than MAX_PATH, though it names C:\windows once resolved.
 const std::string kLongEntry = [] {
   std::string entry = R"(C:\windows)";
@@ -181,7 +190,7 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
                                    {"\xc3\x9c", "\xdc"},
                                    {"\xc3\xa9", "\xe9"},
                                    {"\xc3\xbc", "\xfc"}}) {
-    for (std::size_t at; (at = ansi.find(utf8)) != std::string::npos;) ansi.replace(at, 2, byte);
+    ansi = replaced(ansi, utf8, byte);
   }
   EXPECT_EQ(run_program(request).standard_output, native_line_ends(ansi));
 }
@@ -192,14 +201,15 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
 TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   ASSERT_EQ(GetACP(), 932u) << "run with WINE_LANG=ja_JP.UTF-8";
   const std::string table = "\xe8\xa1\xa8";
-  const std::string report = heading(table) + "D: (T:\\" + table + "\\)\n       has extra backslash\n" +
-                             heading("X") + "U: (T:\\caf?)\n   *** the directory does not exist ***\n" +
+  const std::string report = heading(table) + "D: (T:\\" + table +
+                             "\\)\n       has extra backslash\n" + heading("X") +
+                             "U: (T:\\caf?)\n   *** the directory does not exist ***\n" +
                              "   *** contains ? ***\n" + summary("X", 2);
-  std::string ansi = report;
-  for (std::size_t at; (at = ansi.find(table)) != std::string::npos;) ansi.replace(at, 3, "\x95\x5c");
+  const std::string ansi = replaced(report, table, "\x95\x5c");
   const std::vector<std::string> environment = {table + "=T:\\" + table + "\\",
                                                 "X=T:\\caf\xc3\xa9"};
-  expect_report({"a file gets the code page's bytes", {table, "X"}, environment, {table}, {}, ansi, 2});
+  expect_report(
+      {"a file gets the code page's bytes", {table, "X"}, environment, {table}, {}, ansi, 2});
 
   RunRequest request;
   request.program = program_under_test();
