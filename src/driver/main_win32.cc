@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "driver/driver.h"
-#include "platform/ansi_win32.h"
+#include "platform/platform_win32.h"
 
 // Whether the C runtime expands wildcards in the arguments is a toolchain default; pinned off
 // here, `*` reaches the checks as the user wrote it and `?` stays a help request.

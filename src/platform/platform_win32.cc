@@ -6,7 +6,7 @@
 #include <climits>
 #include <cwchar>
 
-#include "platform/ansi_win32.h"
+#include "platform/platform_win32.h"
 #include "platform/platform.h"
 
 namespace lomvist {
