@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -13,6 +15,11 @@ int _dowildcard = 0;
 // The C runtime splits wide arguments by the same rules as narrow ones, but converts narrow ones
 // with best fit: a fullwidth percent sign would arrive as '%'. Converted here, it arrives as '?'.
 int wmain(int argc, wchar_t** argv) {
+  // Left to the parent's mode (usually 0), an entry on an empty card reader or DVD drive raises
+  // the "There is no disk in the drive" box, and a crash the error-reporting one: an unattended
+  // run would wait on them for good. With these the query fails at once and the entry is missing.
+  SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX |
+               SEM_NOOPENFILEERRORBOX);
   std::vector<std::string> texts;
   for (int i = 0; i < argc; ++i) texts.push_back(lomvist::to_ansi(argv[i]));
   std::vector<const char*> arguments;
