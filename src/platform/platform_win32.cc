@@ -91,6 +91,18 @@ bool write_console(HANDLE console, std::string_view text) {
 // resembles and change what an entry means. UTF-8 holds every character and takes no such flag.
 DWORD no_best_fit() { return GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS; }
 
+// Opened for its attributes alone: access 0 asks for no more, and FILE_FLAG_BACKUP_SEMANTICS is
+// what lets a folder be opened at all.
+bool read_by_handle(const char* path, DWORD flags, FILE_INFO_BY_HANDLE_CLASS kind, void* info,
+                    DWORD size) {
+  const HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const BOOL read = GetFileInformationByHandleEx(file, kind, info, size);
+  CloseHandle(file);
+  return read;
+}
+
 }  // namespace
 
 std::string to_ansi(std::wstring_view wide) {
@@ -121,27 +133,27 @@ EnvironmentSnapshot take_environment_snapshot() {
   return snapshot;
 }
 
+bool follows_reparse_tag(std::uint32_t tag) { return IsReparseTagNameSurrogate(tag) != 0; }
+
 // GetFileAttributesA describes a link or junction itself. A path lookup goes on to its target, so
-// the target is judged, as a careful stat() does on Windows: an open without
-// FILE_FLAG_OPEN_REPARSE_POINT follows the link, FILE_FLAG_BACKUP_SEMANTICS is what lets a folder
-// be opened at all, and access 0 asks for its attributes only. A target that is gone leaves the
-// entry missing. Reparse points that no filter resolves on such an open, such as the App
-// Execution Aliases in WindowsApps, refuse it with ERROR_CANT_ACCESS_FILE though Windows starts
-// them; they keep their own attributes.
+// the target is judged, as a careful stat() does on Windows, and a target that is gone leaves the
+// entry missing. The open without FILE_FLAG_OPEN_REPARSE_POINT follows the link; FileBasicInfo
+// asks for the attributes alone, where the volume serial number and file index that
+// GetFileInformationByHandle also wants are refused by some network file systems. A reparse point
+// whose tag cannot be read is not known to be a link and keeps its own attributes too.
 std::uint32_t query_attributes(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
     return attributes;
   }
-  const HANDLE target = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (target == INVALID_HANDLE_VALUE) {
-    return GetLastError() == ERROR_CANT_ACCESS_FILE ? attributes : kInvalidAttributes;
+  FILE_ATTRIBUTE_TAG_INFO own{};
+  if (!read_by_handle(path, FILE_FLAG_OPEN_REPARSE_POINT, FileAttributeTagInfo, &own, sizeof own) ||
+      !follows_reparse_tag(own.ReparseTag)) {
+    return attributes;
   }
-  BY_HANDLE_FILE_INFORMATION information;
-  const BOOL known = GetFileInformationByHandle(target, &information);
-  CloseHandle(target);
-  return known ? information.dwFileAttributes : kInvalidAttributes;
+  FILE_BASIC_INFO target{};
+  return read_by_handle(path, 0, FileBasicInfo, &target, sizeof target) ? target.FileAttributes
+                                                                          : kInvalidAttributes;
 }
 
 // As Windows compares environment names: ordinal, with its upper-case table. É equals é, but ß
