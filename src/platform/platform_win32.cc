@@ -1,3 +1,5 @@
+#include "platform/platform_win32.h"
+
 #include <io.h>
 #include <windows.h>
 
@@ -6,7 +8,6 @@
 #include <climits>
 #include <cwchar>
 
-#include "platform/platform_win32.h"
 #include "platform/platform.h"
 
 namespace lomvist {
@@ -47,8 +48,8 @@ int write_error = 0;
 void note_failed_write(int error) {
   if (write_error != 0) return;
   const DWORD reason = GetLastError();
-  const bool reader_gone = reason == ERROR_NO_DATA || reason == ERROR_BROKEN_PIPE ||
-                           reason == ERROR_PIPE_NOT_CONNECTED;
+  const bool reader_gone =
+      reason == ERROR_NO_DATA || reason == ERROR_BROKEN_PIPE || reason == ERROR_PIPE_NOT_CONNECTED;
   write_error = reader_gone ? EPIPE : error;
 }
 
@@ -95,8 +96,9 @@ DWORD no_best_fit() { return GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS; }
 // what lets a folder be opened at all.
 bool read_by_handle(const char* path, DWORD flags, FILE_INFO_BY_HANDLE_CLASS kind, void* info,
                     DWORD size) {
-  const HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+  const HANDLE file =
+      CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const BOOL read = GetFileInformationByHandleEx(file, kind, info, size);
   CloseHandle(file);
@@ -153,7 +155,7 @@ std::uint32_t query_attributes(const char* path) {
   }
   FILE_BASIC_INFO target{};
   return read_by_handle(path, 0, FileBasicInfo, &target, sizeof target) ? target.FileAttributes
-                                                                          : kInvalidAttributes;
+                                                                        : kInvalidAttributes;
 }
 
 // As Windows compares environment names: ordinal, with its upper-case table. É equals é, but ß
