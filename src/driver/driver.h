@@ -14,10 +14,10 @@ bool is_help_request(const char* argument);
 // billions of findings into 0, success, or into a negative status.
 int add_to_total(int total, int count);
 
-// Handles every argument in order (PATH when there are none), writing to `out`, and returns the
+// Handles every argument in order (PATH when there are none), writing to `sink`, and returns the
 // total serious count. `arguments[0]` is the program's own name and is never looked at.
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
-                  std::FILE* out);
+                  const ReportSink& sink);
 
 // The whole process: this environment, standard output, and the exit status to end with.
 int run_process(int count, const char* const* arguments);

@@ -45,14 +45,14 @@ bool is_help_request(const char* argument) {
 int add_to_total(int total, int count) { return count > INT_MAX - total ? INT_MAX : total + count; }
 
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
-                  std::FILE* out) {
-  if (count < 2) return check_variable("PATH", snapshot, out);
+                  const ReportSink& sink) {
+  if (count < 2) return check_variable("PATH", snapshot, sink);
   int total = 0;
   for (int i = 1; i < count; ++i) {
     if (is_help_request(arguments[i])) {
-      write_text(out, usage_text);
+      write_text(sink.stream, usage_text);
     } else {
-      total = add_to_total(total, check_variable(arguments[i], snapshot, out));
+      total = add_to_total(total, check_variable(arguments[i], snapshot, sink));
     }
   }
   return total;
@@ -60,7 +60,7 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
 
 int run_process(int count, const char* const* arguments) {
   const EnvironmentSnapshot snapshot = take_environment_snapshot();
-  const int total = run_arguments(count, arguments, snapshot, stdout);
+  const int total = run_arguments(count, arguments, snapshot, {stdout, is_terminal(stdout)});
   return status_after_writing(exit_status_for(total), finish_writing(stdout));
 }
 

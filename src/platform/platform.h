@@ -35,6 +35,24 @@ inline char fold_ascii(char c) {
 // Whether `stream` shows on a terminal or console, where a report should appear as it grows.
 bool is_terminal(std::FILE* stream);
 
+// Where the report goes, and whether a person reads it there as it is written, as found once when
+// the run starts.
+struct ReportSink {
+  std::FILE* stream;
+  bool terminal;
+};
+
+// Appends `text` as a terminal or console should show a name or an entry: each control character
+// in caret notation, as cat -v and less show them (^M, ^[, ^?), so that a value can neither move
+// the cursor nor send the terminal commands. Files and pipes get the bytes themselves.
+void append_visible(std::string& shown, std::string_view text);
+
+// ^@ to ^_ for the bytes 0-31, ^? for 127.
+inline void append_caret(std::string& shown, unsigned char control) {
+  shown += '^';
+  shown += static_cast<char>(control ^ 0x40);
+}
+
 // The one place where report text leaves the program. Each call holds whole characters, so that
 // a console can be given them decoded; files and pipes get the bytes unchanged.
 void write_text(std::FILE* stream, std::string_view text);

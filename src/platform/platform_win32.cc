@@ -33,14 +33,14 @@ HANDLE handle_of(std::FILE* stream) {
 
 enum class Sink { bytes, console, untried_device };
 
-// cmd opens `> CON` for writing only, and GetConsoleMode needs read access, so such a console is
-// known only by a console write that succeeds. NUL and serial ports are character devices too,
-// and refuse it. The verdict on the one device tried is kept, so NUL is tried once.
-struct DeviceVerdict {
+// What the handle written to is, found once. cmd opens `> CON` for writing only, and
+// GetConsoleMode needs read access, so such a console is known only by a console write that
+// succeeds. NUL and serial ports are character devices too, and refuse it.
+struct KnownSink {
   HANDLE handle = nullptr;
-  bool console = false;
+  Sink sink = Sink::bytes;
 };
-DeviceVerdict tried_device;
+KnownSink known;
 
 int write_error = 0;
 
@@ -54,11 +54,13 @@ void note_failed_write(int error) {
 }
 
 Sink sink_of(HANDLE handle) {
+  if (handle == known.handle) return known.sink;
   DWORD mode = 0;
-  if (GetConsoleMode(handle, &mode)) return Sink::console;
-  if (GetFileType(handle) != FILE_TYPE_CHAR) return Sink::bytes;
-  if (handle != tried_device.handle) return Sink::untried_device;
-  return tried_device.console ? Sink::console : Sink::bytes;
+  const Sink sink = GetConsoleMode(handle, &mode)           ? Sink::console
+                    : GetFileType(handle) == FILE_TYPE_CHAR ? Sink::untried_device
+                                                            : Sink::bytes;
+  known = {handle, sink};
+  return sink;
 }
 
 // A console shows bytes in its output code page (OEM by default), not in the ANSI code page that
@@ -69,6 +71,13 @@ bool write_console(HANDLE console, std::string_view text) {
   std::wstring shown;
   shown.reserve(decoded.size() + decoded.size() / 8);
   for (const wchar_t c : decoded) {
+    // A byte that the code page decodes to a C1 control, as five of 1252 are, shows as cat -v
+    // shows it (M-^] for OSC). The report's own text has none.
+    if (c >= 0x80 && c <= 0x9F) {
+      shown += L"M-^";
+      shown += static_cast<wchar_t>(c - 0x80 + 0x40);
+      continue;
+    }
     if (c == L'\n') shown += L'\r';
     shown += c;
   }
@@ -170,8 +179,23 @@ bool names_equal(const char* a, const char* b, std::size_t length) {
                               static_cast<int>(wide_b.size()), TRUE) == CSTR_EQUAL;
 }
 
-// _isatty() is also true for NUL, which shows nothing. A character device not yet written to may
-// be a console open for writing only.
+// Bytes 1-31 and 127. Looking byte by byte is safe in every ANSI code page: no lead or trail byte
+// of a double-byte character is below 0x40 or 127. C1 controls show where the console gets
+// characters.
+void append_visible(std::string& shown, std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      append_caret(shown, byte);
+    } else {
+      shown += c;
+    }
+  }
+}
+
+// A character device not yet written to may be a console open for writing only, so it counts as
+// one. NUL counts too when the run starts: it gets the report as a console would show it, and
+// shows nothing.
 bool is_terminal(std::FILE* stream) { return sink_of(handle_of(stream)) != Sink::bytes; }
 
 void write_text(std::FILE* stream, std::string_view text) {
@@ -182,8 +206,8 @@ void write_text(std::FILE* stream, std::string_view text) {
       write_console(handle, text);
       return;
     case Sink::untried_device:
-      tried_device = {handle, write_console(handle, text)};
-      if (tried_device.console) return;
+      known.sink = write_console(handle, text) ? Sink::console : Sink::bytes;
+      if (known.sink == Sink::console) return;
       break;
     case Sink::bytes:
       break;

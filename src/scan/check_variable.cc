@@ -41,43 +41,47 @@ int run_findings_pipeline(std::string_view entry, EntryKind kind, ReportBuffer& 
 }
 
 // A line that names the variable, such as its heading. Built whole, so that it leaves in one write.
-void write_named_line(std::FILE* out, std::string_view before, const char* name,
+void write_named_line(const ReportSink& sink, std::string_view before, const char* name,
                       std::string_view after) {
   std::string line(before);
-  line += name;
+  if (sink.terminal) {
+    append_visible(line, name);
+  } else {
+    line += name;
+  }
   line += after;
-  write_text(out, line);
+  write_text(sink.stream, line);
 }
 
 }  // namespace
 
-int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::FILE* out) {
+int check_variable(const char* name, const EnvironmentSnapshot& snapshot, const ReportSink& sink) {
   const std::optional<std::string_view> value = find_variable(name, snapshot);
   if (!value) {
-    write_named_line(out, "\n ***** Enviroment variable (", name, ") is not set *****\n");
+    write_named_line(sink, "\n ***** Enviroment variable (", name, ") is not set *****\n");
     return 1;
   }
-  write_named_line(out, "\n<<<Checking enviroment variable (", name, ")>>>\n");
+  write_named_line(sink, "\n<<<Checking enviroment variable (", name, ")>>>\n");
 
   std::string copy;
   copy.reserve(std::max(kWorkingCopyBytes, value->size() + 1));
   copy.assign(*value);
 
-  ReportBuffer report = make_report_buffer(out);
+  ReportBuffer report = make_report_buffer(sink);
   // At most four serious findings per entry, and an entry takes two bytes with its separator: a
   // value would need a gigabyte to overflow this, and environments hold kilobytes.
   int serious = 0;
   split_entries(copy.data(), [&](std::string_view entry) {
     const EntryKind kind = probe_entry(entry.data());
     put_text(report, line_start(kind));
-    put_text(report, entry);
+    put_value(report, entry);
     put_text(report, ")\n");
     serious += run_findings_pipeline(entry, kind, report);
     end_entry(report);
   });
   hand_over(report);
   if (serious != 0) {
-    write_named_line(out, "\n***** ", name,
+    write_named_line(sink, "\n***** ", name,
                      " may have " + std::to_string(serious) + " serious errors\n");
   }
   return serious;

@@ -41,8 +41,8 @@ EntryKind probe_entry(const char* entry);
 // The existence stage of an entry's findings: missing entries and files are serious.
 std::optional<Finding> existence_finding(EntryKind kind);
 
-// Writes the report of one variable to `out` and returns its serious count, or 1 when the
+// Writes the report of one variable to `sink` and returns its serious count, or 1 when the
 // variable is not set.
-int check_variable(const char* name, const EnvironmentSnapshot& snapshot, std::FILE* out);
+int check_variable(const char* name, const EnvironmentSnapshot& snapshot, const ReportSink& sink);
 
 }  // namespace lomvist

@@ -6,6 +6,9 @@
 namespace lomvist_test {
 namespace {
 
+const std::string kMissing = "   *** the directory does not exist ***\n";
+const std::string kSpaces = "   *** has leading/trailing space(s) ***\n";
+const std::string kRelative = "   *** is not an absolute path ***\n";
 const std::vector<std::string> k255Names = names_not_set(255);
 const std::vector<std::string> k300Names = names_not_set(300);
 
@@ -62,17 +65,20 @@ TEST(PosixReports, LinksAndExitStatus) {
   for (const ReportCase& report_case : kPosixCases) expect_report(report_case);
 }
 
-// On a terminal the report is handed over entry by entry; the bytes must not change with it.
-TEST(PosixReports, ATerminalGetsTheSameReport) {
+// On a terminal the report is handed over entry by entry, and the bytes must not change with it,
+// but for a value's control characters: shown, they cannot rewrite the screen or set the title.
+TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
   RunRequest request;
   request.program = program_under_test();
-  request.arguments = {"LIB", "UNSET"};
-  request.environment = {R"(LIB=T:\nowhere; rel\\x;T:\e)"};
+  request.arguments = {"LIB", "UNSET", "X", "\x1b]0;t\a"};
+  request.environment = {R"(LIB=T:\nowhere; rel\\x;T:\e)",
+                         "X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9b"
+                         "2J;C:\\tab\t"};
   request.directory = fixture_folder();
   request.output_folder = scratch_folder();
   request.output = RunRequest::Output::terminal;
   const RunResult result = run_program(request);
-  EXPECT_EQ(result.standard_output, heading("LIB") + R"(U: (T:\nowhere)
+  const std::string lib = R"(U: (T:\nowhere)
    *** the directory does not exist ***
 U: ( rel\\x)
    *** the directory does not exist ***
@@ -81,9 +87,29 @@ U: ( rel\\x)
        has extra backslash
 U: (T:\e)
    *** the directory does not exist ***
-)" + summary("LIB", 5) + not_set("UNSET"));
+)";
+  const std::string x = R"(U: (C:\nowhere^MD: (C:\fine)^[]0)
+   *** the directory does not exist ***
+U: (title^GM-^[2J)
+   *** the directory does not exist ***
+   *** is not an absolute path ***
+U: (C:\tab^I)
+   *** the directory does not exist ***
+   *** has leading/trailing space(s) ***
+)";
+  EXPECT_EQ(result.standard_output, heading("LIB") + lib + summary("LIB", 5) + not_set("UNSET") +
+                                        heading("X") + x + summary("X", 5) + not_set("^[]0;t^G"));
   EXPECT_EQ(result.standard_error, "");
-  EXPECT_EQ(result.status, 6);
+  EXPECT_EQ(result.status, 12);
+
+  request.arguments = {"X", "\x1b]0;t\a"};
+  request.output = RunRequest::Output::file;
+  EXPECT_EQ(run_program(request).standard_output,
+            heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + kMissing +
+                "U: (title\a\xc2\x9b"
+                "2J)\n" +
+                kMissing + kRelative + "U: (C:\\tab\t)\n" + kMissing + kSpaces + summary("X", 5) +
+                not_set("\x1b]0;t\a"));
 }
 
 }  // namespace

@@ -195,6 +195,29 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
   EXPECT_EQ(run_program(request).standard_output, native_line_ends(ansi));
 }
 
+// A value's control characters must not act on the console: the carriage return would put
+// "D: (C:\fine)" over the missing entry. U+009D, OSC among the C1 controls, is the byte 0x9D in
+// code page 1252. A file keeps every byte.
+TEST(WindowsReports, AConsoleShowsControlCharactersVisibly) {
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = {"X"};
+  request.environment = {"X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9d"};
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  request.output = RunRequest::Output::console;
+  request.console_code_page = 850;
+  const std::string missing = "   *** the directory does not exist ***\n";
+  const std::string relative = "   *** is not an absolute path ***\n";
+  EXPECT_EQ(run_program(request).standard_output,
+            heading("X") + "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + missing +
+                "U: (title^GM-^])\n" + missing + relative + summary("X", 3));
+  request.output = RunRequest::Output::file;
+  EXPECT_EQ(run_program(request).standard_output,
+            native_line_ends(heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + missing +
+                             "U: (title\a\x9d)\n" + missing + relative + summary("X", 3)));
+}
+
 // These run in a prefix of their own whose ANSI code page is 932 (tests/CMakeLists.txt). There 表
 // is the two bytes 0x95 0x5C, and the checks, which work byte by byte, take its second byte for a
 // backslash; é is not in the code page at all.

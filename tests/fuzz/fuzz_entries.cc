@@ -59,12 +59,12 @@ bool take(const std::string& report, std::size_t& at, const std::string& expecte
   return true;
 }
 
-std::string report_of(const std::string& value, int& result) {
+std::string report_of(const std::string& value, int& result, bool terminal = false) {
   char* buffer = nullptr;
   std::size_t size = 0;
   std::FILE* out = open_memstream(&buffer, &size);
   REQUIRE(out != nullptr);
-  result = lomvist::check_variable("V", {"V=" + value}, out);
+  result = lomvist::check_variable("V", {"V=" + value}, {out, terminal});
   std::fclose(out);
   std::string report(buffer, size);
   std::free(buffer);
@@ -114,5 +114,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   REQUIRE(at == report.size());
   REQUIRE(result == serious);
+
+  // A terminal gets the same count, and no control character but the report's own line breaks.
+  int shown_result = 0;
+  const std::string shown = report_of(value, shown_result, true);
+  REQUIRE(shown_result == result);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(shown[i]);
+    REQUIRE(byte == '\n' || (byte >= 0x20 && byte != 0x7F));
+    const auto next = static_cast<unsigned char>(i + 1 < shown.size() ? shown[i + 1] : 0);
+    REQUIRE(!(byte == 0xC2 && next >= 0x80 && next <= 0x9F));
+  }
   return 0;
 }

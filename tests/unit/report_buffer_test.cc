@@ -23,8 +23,7 @@ TEST(ReportBuffer, ATerminalGetsEachEntryAsItEnds) {
   ASSERT_NE(file, nullptr);
   for (const bool interactive : {true, false}) {
     std::rewind(file);
-    ReportBuffer buffer = make_report_buffer(file);
-    buffer.interactive = interactive;
+    ReportBuffer buffer = make_report_buffer({file, interactive});
     put_text(buffer, "D: (C:\\a)\n");
     EXPECT_EQ(handed_over(file), 0);
     end_entry(buffer);
@@ -38,8 +37,7 @@ TEST(ReportBuffer, ATerminalGetsEachEntryAsItEnds) {
 TEST(ReportBuffer, TextLargerThanTheBufferKeepsItsPlace) {
   std::FILE* file = std::tmpfile();
   ASSERT_NE(file, nullptr);
-  ReportBuffer buffer = make_report_buffer(file);
-  buffer.interactive = false;
+  ReportBuffer buffer = make_report_buffer({file, false});
   const std::string large(kReportBufferBytes + 1, 'x');
   const std::string fills(kReportBufferBytes - 1, 'y');
   put_text(buffer, "U: (");
