@@ -11,11 +11,6 @@
 namespace lomvist_test {
 namespace {
 
-const std::string kMissing = "   *** the directory does not exist ***\n";
-const std::string kPercent = "   *** contains % ***\n";
-const std::string kQuestion = "   *** contains ? ***\n";
-const std::string kRelative = "   *** is not an absolute path ***\n";
-
 std::string bytes(int first, int last) {
   std::string text;
   for (int c = first; c <= last; ++c) text += static_cast<char>(c);

@@ -6,9 +6,6 @@
 namespace lomvist_test {
 namespace {
 
-const std::string kMissing = "   *** the directory does not exist ***\n";
-const std::string kSpaces = "   *** has leading/trailing space(s) ***\n";
-const std::string kRelative = "   *** is not an absolute path ***\n";
 const std::vector<std::string> k255Names = names_not_set(255);
 const std::vector<std::string> k300Names = names_not_set(300);
 

@@ -207,15 +207,13 @@ TEST(WindowsReports, AConsoleShowsControlCharactersVisibly) {
   request.output_folder = scratch_folder();
   request.output = RunRequest::Output::console;
   request.console_code_page = 850;
-  const std::string missing = "   *** the directory does not exist ***\n";
-  const std::string relative = "   *** is not an absolute path ***\n";
   EXPECT_EQ(run_program(request).standard_output,
-            heading("X") + "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + missing +
-                "U: (title^GM-^])\n" + missing + relative + summary("X", 3));
+            heading("X") + "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + kMissing +
+                "U: (title^GM-^])\n" + kMissing + kRelative + summary("X", 3));
   request.output = RunRequest::Output::file;
   EXPECT_EQ(run_program(request).standard_output,
-            native_line_ends(heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + missing +
-                             "U: (title\a\x9d)\n" + missing + relative + summary("X", 3)));
+            native_line_ends(heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + kMissing +
+                             "U: (title\a\x9d)\n" + kMissing + kRelative + summary("X", 3)));
 }
 
 // These run in a prefix of their own whose ANSI code page is 932 (tests/CMakeLists.txt). There 表
