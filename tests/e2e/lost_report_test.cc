@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "case_names.h"
 #include "process.h"
 #include "report_case.h"
 
@@ -21,41 +22,67 @@ std::string long_value() {
   return value;
 }
 
+struct LostReportCase {
+  const char* title;
+  RunRequest::Output output;
+  std::vector<std::string> arguments;
+  std::vector<std::string> environment;
+  std::string standard_error;
+  long long status;
+};
+
 // A reader that took what it wanted and closed the pipe is no failure, as with any other tool;
 // Windows' C runtime calls that an invalid argument.
-TEST(LostReport, SaysSoOnceAndNeverEndsWithZero) {
-  using Output = RunRequest::Output;
-  const struct {
-    Output output;
-    std::vector<std::string> arguments;
-    std::vector<std::string> environment;
-    std::string standard_error;
-    long long status;
-  } cases[] = {
-      {Output::full_device, {"X"}, {"X=T:\\d"}, lost("No space left on device"), 1},
-      {Output::closed,
-       {"-h", "LIB", "UNSET1", "UNSET2"},
-       {long_value()},
-       lost("Bad file descriptor"),
-       2},
-      {Output::read_only_file, {"X"}, {"X=T:\\d"}, lost("Bad file descriptor"), 1},
-      {Output::pipe_closed_early, {"LIB", "UNSET1", "UNSET2"}, {long_value()}, "", 2},
-  };
+const LostReportCase kLostReportCases[] = {
+    {"a full device",
+     RunRequest::Output::full_device,
+     {"X"},
+     {"X=T:\\d"},
+     lost("No space left on device"),
+     1},
+    {"a closed standard output",
+     RunRequest::Output::closed,
+     {"-h", "LIB", "UNSET1", "UNSET2"},
+     {long_value()},
+     lost("Bad file descriptor"),
+     2},
+    {"a file open for reading only",
+     RunRequest::Output::read_only_file,
+     {"X"},
+     {"X=T:\\d"},
+     lost("Bad file descriptor"),
+     1},
+    {"a pipe that the reader closes early",
+     RunRequest::Output::pipe_closed_early,
+     {"LIB", "UNSET1", "UNSET2"},
+     {long_value()},
+     "",
+     2},
+};
+
+void PrintTo(const LostReportCase& c, std::ostream* out) { *out << c.title; }
+
+class LostReport : public testing::TestWithParam<LostReportCase> {};
+
+TEST_P(LostReport, SaysSoOnceAndNeverEndsWithZero) {
+  const LostReportCase& c = GetParam();
+  if (const std::string why = output_unavailable(c.output); !why.empty()) GTEST_SKIP() << why;
   std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / "T:\\d");
-  for (const auto& c : cases) {
-    RunRequest request;
-    request.program = program_under_test();
-    request.arguments = c.arguments;
-    request.environment = c.environment;
-    request.directory = fixture_folder();
-    request.output_folder = scratch_folder();
-    request.output = c.output;
-    request.ignore_broken_pipe = true;
-    const RunResult result = run_program(request);
-    EXPECT_EQ(result.standard_error, c.standard_error) << static_cast<int>(c.output);
-    EXPECT_EQ(result.status, c.status) << static_cast<int>(c.output);
-  }
+  RunRequest request;
+  request.program = program_under_test();
+  request.arguments = c.arguments;
+  request.environment = c.environment;
+  request.directory = fixture_folder();
+  request.output_folder = scratch_folder();
+  request.output = c.output;
+  request.ignore_broken_pipe = true;
+  const RunResult result = run_program(request);
+  EXPECT_EQ(result.standard_error, c.standard_error);
+  EXPECT_EQ(result.status, c.status);
 }
+
+INSTANTIATE_TEST_SUITE_P(Outputs, LostReport, testing::ValuesIn(kLostReportCases),
+                         title_of<LostReportCase>);
 
 }  // namespace
 }  // namespace lomvist_test

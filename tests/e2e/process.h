@@ -38,6 +38,9 @@ struct RunResult {
 
 RunResult run_program(const RunRequest& request);
 
+// Why this machine cannot give the child this kind of output, or empty when it can.
+std::string output_unavailable(RunRequest::Output output);
+
 // The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
 std::string program_under_test();
 

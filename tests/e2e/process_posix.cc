@@ -111,6 +111,8 @@ RunResult run_program(const RunRequest& request) {
   return result;
 }
 
+std::string output_unavailable(RunRequest::Output) { return ""; }
+
 std::string scratch_folder() {
   static const std::string folder = [] {
     std::string pattern = std::filesystem::temp_directory_path().string() + "/lomvist-test-XXXXXX";

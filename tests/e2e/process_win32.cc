@@ -1,10 +1,13 @@
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "process.h"
+#include "windows_host.h"
 
 namespace lomvist_test {
 namespace {
@@ -58,7 +61,8 @@ HANDLE inheritable_file(const std::string& path, DWORD access = GENERIC_WRITE,
 
 HANDLE inheritable_output(RunRequest::Output output, const std::string& path) {
   switch (output) {
-    case RunRequest::Output::full_device:  // Wine shows the Linux root as Z:
+    case RunRequest::Output::full_device:  // Wine shows the Linux root as Z:; see
+                                           // output_unavailable
       return inheritable_file(R"(Z:\dev\full)", GENERIC_WRITE, OPEN_EXISTING);
     case RunRequest::Output::read_only_file:
       return inheritable_file(path, GENERIC_READ);
@@ -82,6 +86,14 @@ HANDLE inheritable_screen() {
 HANDLE active_screen() {
   return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                      nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// A process started without a console, as a hosted runner may start it, gets one of its own.
+bool have_console() {
+  const HANDLE screen = active_screen();
+  if (screen == INVALID_HANDLE_VALUE) return AllocConsole() != 0;
+  CloseHandle(screen);
+  return true;
 }
 
 // The screen made active and opened again for writing alone: GetConsoleMode refuses such a handle.
@@ -140,7 +152,9 @@ RunResult run_program(const RunRequest& request) {
   const bool write_only = request.output == RunRequest::Output::write_only_console;
   const bool console = request.output == RunRequest::Output::console || write_only;
   const UINT code_page = GetConsoleOutputCP();
-  if (console && !SetConsoleOutputCP(request.console_code_page)) return result;
+  if (console && (!have_console() || !SetConsoleOutputCP(request.console_code_page))) {
+    return result;
+  }
   const HANDLE screen = console ? inheritable_screen() : INVALID_HANDLE_VALUE;
   const HANDLE shown_before = write_only ? active_screen() : INVALID_HANDLE_VALUE;
   HANDLE out = write_only ? inheritable_write_only(screen)
@@ -200,8 +214,46 @@ std::string scratch_folder() {
   return folder;
 }
 
-// The test runner maps T: to an empty folder of its own, so that T:\tools is a real path.
-std::string fixture_folder() { return "T:\\"; }
+bool under_wine() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
+std::string output_unavailable(RunRequest::Output output) {
+  if (output == RunRequest::Output::full_device && !under_wine()) {
+    return "Windows has no device that is always full, as /dev/full is under Wine";
+  }
+  return "";
+}
+
+namespace {
+
+void unmap_fixture_drive() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"T:", nullptr); }
+
+}  // namespace
+
+// T:\tools must be a real path. Under Wine, run-with-wine maps T: to a fresh folder. On Windows
+// itself T: is mapped here, for the test run, to a folder under the temporary folder, as subst
+// maps one; a T: that the machine already has is never emptied.
+std::string fixture_folder() {
+  static const std::string folder = [] {
+    if (under_wine()) return std::string("T:\\");
+    const std::string own = scratch_folder() + "\\fixtures";
+    std::filesystem::create_directories(std::filesystem::u8path(own));
+    if (GetDriveTypeW(L"T:\\") != DRIVE_NO_ROOT_DIR) {
+      std::fprintf(stderr, "this machine has a drive T:; the cases that name it will fail\n");
+      return own;
+    }
+    if (!DefineDosDeviceW(0, L"T:", to_wide(own).c_str())) {
+      std::fprintf(stderr, "T: could not be mapped: error %lu\n", GetLastError());
+      return own;
+    }
+    std::atexit(unmap_fixture_drive);
+    return std::string("T:\\");
+  }();
+  return folder;
+}
 
 std::string native_line_ends(const std::string& text) {
   std::string crlf;
