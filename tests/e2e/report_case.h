@@ -23,6 +23,7 @@ std::string heading(const std::string& name);
 std::string not_set(const std::string& name);
 std::string summary(const std::string& name, int count);
 inline const std::string kMissing = "   *** the directory does not exist ***\n";
+inline const std::string kFile = "   *** is a file (not directory) ***\n";
 inline const std::string kSpaces = "   *** has leading/trailing space(s) ***\n";
 inline const std::string kPercent = "   *** contains % ***\n";
 inline const std::string kQuestion = "   *** contains ? ***\n";
