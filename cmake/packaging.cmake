@@ -26,8 +26,13 @@ if(WIN32)
   else()
     message(WARNING "groff not found: the .zip will hold no lomvist.txt (Debian: groff-base)")
   endif()
-  add_custom_target(windows_texts ALL DEPENDS ${texts})
-  install(TARGETS lomvist RUNTIME DESTINATION .)
+  # The .zip's program is stripped here, not by CPack, so that a release can sign this very file
+  # before it is packed.
+  add_custom_command(OUTPUT ${binary}/zip/lomvist.exe
+    COMMAND ${CMAKE_STRIP} -o ${binary}/zip/lomvist.exe $<TARGET_FILE:lomvist>
+    DEPENDS lomvist)
+  add_custom_target(windows_zip_files ALL DEPENDS ${texts} ${binary}/zip/lomvist.exe)
+  install(PROGRAMS ${binary}/zip/lomvist.exe DESTINATION .)
   install(FILES ${texts} DESTINATION .)
 else()
   install(TARGETS lomvist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -95,6 +100,15 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME lomvist-${PROJECT_VERSION}-windows-x86_64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  # What scripts/release writes into the winget and Scoop manifests, named where the project
+  # names it already: the vendor, the licence's first line ("MIT License"), the package summary.
+  string(SUBSTRING ${PROJECT_NAME} 0 1 initial)
+  string(SUBSTRING ${PROJECT_NAME} 1 -1 rest)
+  string(TOUPPER ${initial} initial)
+  set(product_name ${initial}${rest})
+  file(STRINGS LICENSE licence_line LIMIT_COUNT 1)
+  string(REGEX REPLACE " License$" "" licence "${licence_line}")
+  configure_file(cmake/release-facts.json.in release-facts.json @ONLY)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,0 +1,36 @@
+# shellcheck shell=bash
+# The steps that scripts/release and scripts/check-release share, so that the release and its
+# check build the same bytes. Sourced, not run.
+
+# Unpacks COMMIT into TREE and builds its Linux and Windows programs as the tests' builds are
+# configured, with every timestamp at the commit's time.
+build_release_tree() {
+  local commit=$1 tree=$2 folder
+  export SOURCE_DATE_EPOCH
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
+  git archive "$commit" | tar -x -C "$tree"
+  for folder in linux windows; do
+    local options=(-DCMAKE_CXX_COMPILER=g++)
+    [ "$folder" = windows ] && options=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
+    cmake -S "$tree" -B "$tree/build/$folder" -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+      -DBUILD_TESTING=OFF --log-level=WARNING "${options[@]}"
+    cmake --build "$tree/build/$folder"
+  done
+}
+
+# The program that goes into the .zip; a release signs this very file before it is packed.
+zip_program() { echo "$1/build/windows/zip/lomvist.exe"; }
+
+# Packs TREE's builds and puts the release files of COMMIT into the empty folder OUT: the .deb,
+# the Windows .zip, the source tarball and SHA256SUMS, which names them.
+pack_release() {
+  local commit=$1 tree=$2 out=$3 folder version architecture files
+  for folder in linux windows; do (cd "$tree/build/$folder" && cpack >/dev/null); done
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$tree/build/linux/CMakeCache.txt")
+  architecture=$(sed -n 's/^LOMVIST_DEB_ARCHITECTURE:INTERNAL=//p' "$tree/build/linux/CMakeCache.txt")
+  files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
+    "lomvist-${version}.tar.gz")
+  cp "$tree/build/linux/${files[0]}" "$tree/build/windows/${files[1]}" "$out/"
+  git archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${files[2]}"
+  (cd "$out" && sha256sum "${files[@]}" >SHA256SUMS)
+}
