@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdio>
-
 #include "platform/platform.h"
+#include "scan/report_buffer.h"
 
 namespace lomvist {
 
@@ -14,10 +13,11 @@ bool is_help_request(const char* argument);
 // billions of findings into 0, success, or into a negative status.
 int add_to_total(int total, int count);
 
-// Handles every argument in order (PATH when there are none), writing to `sink`, and returns the
-// total serious count. `arguments[0]` is the program's own name and is never looked at.
+// Handles every argument in order (PATH when there are none), putting the report in `report`,
+// and returns the total serious count. `arguments[0]` is the program's own name and is never
+// looked at.
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
-                  const ReportSink& sink);
+                  ReportBuffer& report);
 
 // The whole process: this environment, standard output, and the exit status to end with.
 int run_process(int count, const char* const* arguments);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "driver/driver.h"
+#include "platform/ascii.h"
 #include "scan/variable_scan.h"
 
 namespace lomvist {
@@ -21,7 +22,8 @@ bool equals_ignoring_ascii_case(const char* text, const char* lower_case) {
 // took what it wanted, as from any other tool, and the status stands.
 int status_after_writing(int status, int write_error) {
   if (write_error == 0 || write_error == EPIPE) return status;
-  std::fprintf(stderr, "lomvist: the report could not be written: %s\n", std::strerror(write_error));
+  std::fprintf(stderr, "lomvist: the report could not be written: %s\n",
+               std::strerror(write_error));
   return status != 0 ? status : 1;
 }
 
@@ -45,14 +47,15 @@ bool is_help_request(const char* argument) {
 int add_to_total(int total, int count) { return count > INT_MAX - total ? INT_MAX : total + count; }
 
 int run_arguments(int count, const char* const* arguments, const EnvironmentSnapshot& snapshot,
-                  const ReportSink& sink) {
-  if (count < 2) return check_variable("PATH", snapshot, sink);
+                  ReportBuffer& report) {
+  if (count < 2) return check_variable("PATH", snapshot, report);
   int total = 0;
   for (int i = 1; i < count; ++i) {
     if (is_help_request(arguments[i])) {
-      write_text(sink.stream, usage_text);
+      put_text(report, usage_text);
+      show_now(report);
     } else {
-      total = add_to_total(total, check_variable(arguments[i], snapshot, sink));
+      total = add_to_total(total, check_variable(arguments[i], snapshot, report));
     }
   }
   return total;
@@ -60,7 +63,9 @@ int run_arguments(int count, const char* const* arguments, const EnvironmentSnap
 
 int run_process(int count, const char* const* arguments) {
   const EnvironmentSnapshot snapshot = take_environment_snapshot();
-  const int total = run_arguments(count, arguments, snapshot, {stdout, is_terminal(stdout)});
+  ReportBuffer report = make_report_buffer(report_sink_for(stdout));
+  const int total = run_arguments(count, arguments, snapshot, report);
+  hand_over(report);
   return status_after_writing(exit_status_for(total), finish_writing(stdout));
 }
 

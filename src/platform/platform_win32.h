@@ -11,6 +11,10 @@ namespace lomvist {
 // character ('?'), never a look-alike.
 std::string to_ansi(std::wstring_view wide);
 
+// Windows only: `length` bytes of ANSI text as UTF-16; empty when there are none or they could
+// not be converted.
+std::wstring to_wide(const char* text, int length);
+
 // Whether a reparse point with this tag names another place, as symbolic links and junctions
 // do, so that a path lookup goes on to that place. Every other reparse point (cloud placeholders,
 // deduplicated files, App Execution Aliases, container layers) is resolved by a file-system

@@ -1,42 +1,47 @@
 #pragma once
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/output.h"
 
 namespace lomvist {
 
-// Gathers a variable's entry lines and findings and hands them to the stream in large writes:
-// a stdio call per line would cost more than the file-system query that the line reports. On a
-// terminal everything is handed over after each entry, so the report still grows line by line.
+// The one way out for the report: every line is gathered here and handed to the sink in large
+// writes, since a stdio call per line would cost more than the file-system query that the line
+// reports. A person reading a terminal or console is shown each part as soon as it is known.
 constexpr std::size_t kReportBufferBytes = 1 << 16;
 
 struct ReportBuffer {
   ReportSink sink;
   std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report
+  std::size_t capacity = kReportBufferBytes;
   std::size_t used = 0;
 };
 
 ReportBuffer make_report_buffer(const ReportSink& sink);
-void put_text_slowly(ReportBuffer& buffer, std::string_view text);
+void put_text_past_the_end(ReportBuffer& buffer, std::string_view text);
 void put_visibly(ReportBuffer& buffer, std::string_view value);
-void end_entry(ReportBuffer& buffer);
+// Hands everything gathered to the sink: the one place where the report leaves.
 void hand_over(ReportBuffer& buffer);
 
 // Inline, so that copying a short constant costs a move or two.
 inline void put_text(ReportBuffer& buffer, std::string_view text) {
-  if (buffer.used + text.size() > kReportBufferBytes) return put_text_slowly(buffer, text);
+  if (buffer.used + text.size() > buffer.capacity) return put_text_past_the_end(buffer, text);
   std::memcpy(buffer.bytes.get() + buffer.used, text.data(), text.size());
   buffer.used += text.size();
 }
 
-// A name or an entry: its bytes for a file or a pipe, its control characters visible on a terminal.
+// A name or an entry: its bytes for a file or a pipe, its control characters visible to a person.
 inline void put_value(ReportBuffer& buffer, std::string_view value) {
-  if (buffer.sink.terminal) return put_visibly(buffer, value);
+  if (is_read_as_written(buffer.sink.kind)) return put_visibly(buffer, value);
   put_text(buffer, value);
+}
+
+// Before anything that may wait, such as the next entry's query: a person sees what is known.
+inline void show_now(ReportBuffer& buffer) {
+  if (is_read_as_written(buffer.sink.kind)) hand_over(buffer);
 }
 
 }  // namespace lomvist

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string_view>
 
 #include "platform/platform.h"
 #include "scan/finding.h"
+#include "scan/report_buffer.h"
 
 namespace lomvist {
 
@@ -41,8 +41,8 @@ EntryKind probe_entry(const char* entry);
 // The existence stage of an entry's findings: missing entries and files are serious.
 std::optional<Finding> existence_finding(EntryKind kind);
 
-// Writes the report of one variable to `sink` and returns its serious count, or 1 when the
+// Puts the report of one variable in `report` and returns its serious count, or 1 when the
 // variable is not set.
-int check_variable(const char* name, const EnvironmentSnapshot& snapshot, const ReportSink& sink);
+int check_variable(const char* name, const EnvironmentSnapshot& snapshot, ReportBuffer& report);
 
 }  // namespace lomvist

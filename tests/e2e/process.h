@@ -11,7 +11,8 @@ struct RunRequest {
   std::vector<std::string> environment;  // raw entries, passed exactly as given
   std::string directory;                 // the child's current folder
   std::string output_folder;             // where standard output and error are caught
-  // write_only_console: a console handle without read access, as cmd opens `> CON`.
+  // write_only_console: a console handle without read access, as cmd opens `> CON`;
+  // console_input: the console's input handle, as cmd's `1>&0` passes it.
   // full_device: /dev/full, where every write fails for want of space; read_only_file: a file
   // opened for reading only.
   enum class Output {
@@ -22,7 +23,8 @@ struct RunRequest {
     pipe_closed_early,
     terminal,
     console,
-    write_only_console
+    write_only_console,
+    console_input
   };
   Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console

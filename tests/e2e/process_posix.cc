@@ -111,7 +111,9 @@ RunResult run_program(const RunRequest& request) {
   return result;
 }
 
-std::string output_unavailable(RunRequest::Output) { return ""; }
+std::string output_unavailable(RunRequest::Output output) {
+  return output == RunRequest::Output::console_input ? "POSIX has no console input handle" : "";
+}
 
 std::string scratch_folder() {
   static const std::string folder = [] {

@@ -52,15 +52,34 @@ std::wstring quoted(const std::wstring& argument) {
   return out + L"\"";
 }
 
+// For handles that the child inherits.
+SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+
+HANDLE active_screen() {
+  return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                     nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// A process started without a console, as a hosted runner may start it, gets one of its own.
+bool have_console() {
+  const HANDLE screen = active_screen();
+  if (screen == INVALID_HANDLE_VALUE) return AllocConsole() != 0;
+  CloseHandle(screen);
+  return true;
+}
+
 HANDLE inheritable_file(const std::string& path, DWORD access = GENERIC_WRITE,
                         DWORD disposition = CREATE_ALWAYS) {
-  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   return CreateFileW(to_wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 HANDLE inheritable_output(RunRequest::Output output, const std::string& path) {
   switch (output) {
+    case RunRequest::Output::console_input:
+      if (!have_console()) return INVALID_HANDLE_VALUE;
+      return CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     case RunRequest::Output::full_device:  // Wine shows the Linux root as Z:; see
                                            // output_unavailable
       return inheritable_file(R"(Z:\dev\full)", GENERIC_WRITE, OPEN_EXISTING);
@@ -78,27 +97,12 @@ std::string read_file(const std::string& path) {
 
 // A fresh, empty screen buffer of this process's console for the child to write to.
 HANDLE inheritable_screen() {
-  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   return CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                    &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
 }
 
-HANDLE active_screen() {
-  return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                     nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
-// A process started without a console, as a hosted runner may start it, gets one of its own.
-bool have_console() {
-  const HANDLE screen = active_screen();
-  if (screen == INVALID_HANDLE_VALUE) return AllocConsole() != 0;
-  CloseHandle(screen);
-  return true;
-}
-
 // The screen made active and opened again for writing alone: GetConsoleMode refuses such a handle.
 HANDLE inheritable_write_only(HANDLE screen) {
-  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   if (!SetConsoleActiveScreenBuffer(screen)) return INVALID_HANDLE_VALUE;
   return CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                      OPEN_EXISTING, 0, nullptr);
@@ -144,7 +148,6 @@ RunResult run_program(const RunRequest& request) {
   HANDLE pipe_read_end = INVALID_HANDLE_VALUE;
   HANDLE pipe_write_end = INVALID_HANDLE_VALUE;
   const bool pipe = request.output == RunRequest::Output::pipe_closed_early;
-  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   if (pipe && (!CreatePipe(&pipe_read_end, &pipe_write_end, &inherit, 0) ||
                !SetHandleInformation(pipe_read_end, HANDLE_FLAG_INHERIT, 0))) {
     return result;

@@ -1,8 +1,10 @@
 // Splits arbitrary bytes as a variable's value and checks the whole report of that variable.
+#include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -64,7 +66,10 @@ std::string report_of(const std::string& value, int& result, bool terminal = fal
   std::size_t size = 0;
   std::FILE* out = open_memstream(&buffer, &size);
   REQUIRE(out != nullptr);
-  result = lomvist::check_variable("V", {"V=" + value}, {out, terminal});
+  lomvist::ReportBuffer gathered = lomvist::make_report_buffer(
+      {out, terminal ? lomvist::SinkKind::terminal : lomvist::SinkKind::bytes});
+  result = lomvist::check_variable("V", {"V=" + value}, gathered);
+  lomvist::hand_over(gathered);
   std::fclose(out);
   std::string report(buffer, size);
   std::free(buffer);
@@ -119,11 +124,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int shown_result = 0;
   const std::string shown = report_of(value, shown_result, true);
   REQUIRE(shown_result == result);
-  for (std::size_t i = 0; i < shown.size(); ++i) {
+  // Nor a C1 control: not U+0080-U+009F, and no byte 0x80-0x9F outside a character that the C
+  // library's own UTF-8 decoder takes.
+  static const bool utf8 = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+  REQUIRE(utf8);
+  std::mbstate_t state{};
+  for (std::size_t i = 0; i < shown.size();) {
     const auto byte = static_cast<unsigned char>(shown[i]);
     REQUIRE(byte == '\n' || (byte >= 0x20 && byte != 0x7F));
-    const auto next = static_cast<unsigned char>(i + 1 < shown.size() ? shown[i + 1] : 0);
-    REQUIRE(!(byte == 0xC2 && next >= 0x80 && next <= 0x9F));
+    wchar_t character = 0;
+    const std::size_t length = std::mbrtowc(&character, &shown[i], shown.size() - i, &state);
+    if (length == static_cast<std::size_t>(-1) || length == static_cast<std::size_t>(-2)) {
+      REQUIRE(byte < 0x80 || byte > 0x9F);
+      state = std::mbstate_t{};
+      ++i;
+    } else {
+      REQUIRE(character < 0x80 || character > 0x9F);
+      i += length == 0 ? 1 : length;
+    }
   }
   return 0;
 }

@@ -23,10 +23,11 @@ TEST(ReportBuffer, ATerminalGetsEachEntryAsItEnds) {
   ASSERT_NE(file, nullptr);
   for (const bool interactive : {true, false}) {
     std::rewind(file);
-    ReportBuffer buffer = make_report_buffer({file, interactive});
+    ReportBuffer buffer =
+        make_report_buffer({file, interactive ? SinkKind::terminal : SinkKind::bytes});
     put_text(buffer, "D: (C:\\a)\n");
     EXPECT_EQ(handed_over(file), 0);
-    end_entry(buffer);
+    show_now(buffer);
     EXPECT_EQ(handed_over(file), interactive ? 10 : 0) << interactive;
     hand_over(buffer);
     EXPECT_EQ(handed_over(file), 10);
@@ -37,7 +38,7 @@ TEST(ReportBuffer, ATerminalGetsEachEntryAsItEnds) {
 TEST(ReportBuffer, TextLargerThanTheBufferKeepsItsPlace) {
   std::FILE* file = std::tmpfile();
   ASSERT_NE(file, nullptr);
-  ReportBuffer buffer = make_report_buffer({file, false});
+  ReportBuffer buffer = make_report_buffer({file, SinkKind::bytes});
   const std::string large(kReportBufferBytes + 1, 'x');
   const std::string fills(kReportBufferBytes - 1, 'y');
   put_text(buffer, "U: (");

@@ -4,13 +4,13 @@
 
 #include <cstdio>
 
-#include "platform/platform.h"
+#include "platform/output.h"
 
 namespace lomvist {
 namespace {
 
 // The report reaches a terminal entry by entry only where the terminal is recognised.
-TEST(IsTerminal, APseudoTerminalIsOneAndAPipeOrAFileIsNot) {
+TEST(ReportSink, APseudoTerminalIsATerminalAndAPipeOrAFileIsNot) {
   int controller = -1;
   int terminal = -1;
   ASSERT_EQ(openpty(&controller, &terminal, nullptr, nullptr, nullptr), 0);
@@ -27,7 +27,7 @@ TEST(IsTerminal, APseudoTerminalIsOneAndAPipeOrAFileIsNot) {
   };
   for (const auto& c : cases) {
     ASSERT_NE(c.stream, nullptr) << c.what;
-    EXPECT_EQ(is_terminal(c.stream), c.terminal) << c.what;
+    EXPECT_EQ(report_sink_for(c.stream).kind == SinkKind::terminal, c.terminal) << c.what;
     std::fclose(c.stream);
   }
   close(controller);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace lomvist {
+
+// What the report is written to, as far as a person reading it goes.
+enum class SinkKind {
+  bytes,     // a file or a pipe: the bytes themselves, as they are gathered
+  terminal,  // bytes that a person reads as they come, with a value's controls shown
+  console,   // Windows: a console, given characters, with a value's controls shown
+  // Windows: a character device not yet written to. A console opened for writing only, as cmd
+  // opens `> CON`, cannot be asked what it is; the first write tells, and settles the kind.
+  device_not_yet_written,
+};
+
+struct ReportSink {
+  std::FILE* stream;
+  SinkKind kind;
+};
+
+// Whether a person reads what goes to a sink of this kind as it is written.
+inline bool is_read_as_written(SinkKind kind) { return kind != SinkKind::bytes; }
+
+// Where `stream` leads, found once, when the run starts.
+ReportSink report_sink_for(std::FILE* stream);
+
+// Sends report text to the sink. Each call holds whole characters, so that a console can be
+// given them decoded; files and pipes get the bytes unchanged. A failure is kept for
+// finish_writing.
+void write_text(ReportSink& sink, std::string_view text);
+
+// Appends `text` as a terminal or console should show a name or an entry: each control character
+// in caret notation, as cat -v and less show them (^M, ^[, ^?), so that a value can neither move
+// the cursor nor send the terminal commands. Files and pipes get the bytes themselves.
+void append_visible(std::string& shown, std::string_view text);
+
+// ^@ to ^_ for the bytes 0-31, ^? for 127.
+inline void append_caret(std::string& shown, unsigned char control) {
+  shown += '^';
+  shown += static_cast<char>(control ^ 0x40);
+}
+
+// The errno that a failed write of the C runtime's stands for. A reader that closed its pipe shows
+// as EPIPE on every platform.
+int failed_write_error();
+
+// Keeps the first failure of a write of the report.
+void note_write_error(int error);
+
+// Sends what `stream` still holds and returns the errno of the first write of the report that
+// failed, or 0 when all of it went out.
+int finish_writing(std::FILE* stream);
+
+}  // namespace lomvist
