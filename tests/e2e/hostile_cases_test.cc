@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "case_names.h"
 #include "process.h"
 #include "report_case.h"
 
@@ -93,20 +94,13 @@ const std::vector<ReportCase> kHostileCases = {
      1},
 };
 
-TEST(HostileInput, ReportsAndExitStatus) {
-  for (const ReportCase& report_case : kHostileCases) expect_report(report_case);
-}
+INSTANTIATE_TEST_SUITE_P(HostileInput, ReportTable, testing::ValuesIn(kHostileCases),
+                         title_of<ReportCase>);
 
 // A report far larger than a pipe holds, with two serious findings in all.
 RunRequest long_report_request() {
   std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / R"(T:\d)");
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {"-h", "LIB", "UNSET"};
-  request.environment = {"LIB=" + kLongValue};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
-  return request;
+  return request_for({"-h", "LIB", "UNSET"}, {"LIB=" + kLongValue});
 }
 
 // Like cat or ls: a reader that goes away ends the program quietly, by SIGPIPE when that is

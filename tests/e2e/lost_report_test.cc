@@ -74,13 +74,7 @@ TEST_P(LostReport, SaysSoOnceAndNeverEndsWithZero) {
   const LostReportCase& c = GetParam();
   if (const std::string why = output_unavailable(c.output); !why.empty()) GTEST_SKIP() << why;
   std::filesystem::create_directory(std::filesystem::path(fixture_folder()) / "T:\\d");
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = c.arguments;
-  request.environment = c.environment;
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
-  request.output = c.output;
+  RunRequest request = request_for(c.arguments, c.environment, c.output);
   request.ignore_broken_pipe = true;
   const RunResult result = run_program(request);
   EXPECT_EQ(result.standard_error, c.standard_error);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "process.h"
 #include "report_case.h"
 
@@ -58,21 +59,16 @@ U: (T:\f.txt )
      1},
 };
 
-TEST(PosixReports, LinksAndExitStatus) {
-  for (const ReportCase& report_case : kPosixCases) expect_report(report_case);
-}
+INSTANTIATE_TEST_SUITE_P(PosixReports, ReportTable, testing::ValuesIn(kPosixCases),
+                         title_of<ReportCase>);
 
 // On a terminal the report is handed over entry by entry, and the bytes must not change with it,
 // but for a value's control characters: shown, they cannot rewrite the screen or set the title.
 TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {"LIB", "UNSET", "X", "\x1b]0;t\a"};
-  request.environment = {R"(LIB=T:\nowhere; rel\\x;T:\e)",
-                         "X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9b"
-                         "2J;C:\\tab\t"};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
+  RunRequest request = request_for({"LIB", "UNSET", "X", "\x1b]0;t\a"},
+                                   {R"(LIB=T:\nowhere; rel\\x;T:\e)",
+                                    "X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9b"
+                                    "2J;C:\\tab\t"});
   request.output = RunRequest::Output::terminal;
   const RunResult result = run_program(request);
   const std::string lib = R"(U: (T:\nowhere)

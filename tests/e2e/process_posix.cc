@@ -76,9 +76,8 @@ RunResult run_program(const RunRequest& request) {
 
   const pid_t child = fork();
   if (child == 0) {
-    const int out = channel ? write_end
-                    : request.output == Output::full_device
-                        ? open("/dev/full", O_WRONLY)
+    const int out = channel                                 ? write_end
+                    : request.output == Output::full_device ? open("/dev/full", O_WRONLY)
                     : request.output == Output::read_only_file
                         ? open(out_path.c_str(), O_RDONLY | O_CREAT | O_TRUNC, 0644)
                         : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -70,15 +70,22 @@ std::string program_under_test() {
   return program ? program : "";
 }
 
-void expect_report(const ReportCase& report_case) {
-  SCOPED_TRACE(report_case.title);
+RunRequest request_for(std::vector<std::string> arguments, std::vector<std::string> environment,
+                       RunRequest::Output output) {
   RunRequest request;
   request.program = program_under_test();
-  ASSERT_FALSE(request.program.empty()) << "LOMVIST_PROGRAM names no program";
-  request.arguments = report_case.arguments;
-  request.environment = report_case.environment;
+  request.arguments = std::move(arguments);
+  request.environment = std::move(environment);
   request.directory = fixture_folder();
   request.output_folder = scratch_folder();
+  request.output = output;
+  return request;
+}
+
+void expect_report(const ReportCase& report_case) {
+  SCOPED_TRACE(report_case.title);
+  const RunRequest request = request_for(report_case.arguments, report_case.environment);
+  ASSERT_FALSE(request.program.empty()) << "LOMVIST_PROGRAM names no program";
   make_fixtures(report_case, request.directory);
 
   const RunResult result = run_program(request);
@@ -86,5 +93,7 @@ void expect_report(const ReportCase& report_case) {
   EXPECT_EQ(result.standard_error, "");
   EXPECT_EQ(result.status, report_case.expected_status);
 }
+
+TEST_P(ReportTable, ExactOutputAndExitStatus) { expect_report(GetParam()); }
 
 }  // namespace lomvist_test

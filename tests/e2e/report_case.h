@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +20,13 @@ struct ReportCase {
   long long expected_status;
   std::vector<std::pair<std::string, std::string>> symlinks = {};  // link, target
 };
+
+// Shown by its title where GoogleTest names the row that failed.
+inline void PrintTo(const ReportCase& report_case, std::ostream* out) { *out << report_case.title; }
+
+// A table of report cases, each row a test of its own named by its title (case_names.h):
+//   INSTANTIATE_TEST_SUITE_P(Name, ReportTable, testing::ValuesIn(kCases), title_of<ReportCase>);
+class ReportTable : public testing::TestWithParam<ReportCase> {};
 
 // The report's fixed lines, for building expected output.
 std::string heading(const std::string& name);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "report_case.h"
 
 namespace lomvist_test {
@@ -309,9 +310,8 @@ U: ("T:\q")
      4},
 };
 
-TEST(Reports, ExactOutputAndExitStatus) {
-  for (const ReportCase& report_case : kReportCases) expect_report(report_case);
-}
+INSTANTIATE_TEST_SUITE_P(Reports, ReportTable, testing::ValuesIn(kReportCases),
+                         title_of<ReportCase>);
 
 }  // namespace
 }  // namespace lomvist_test

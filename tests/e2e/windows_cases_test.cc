@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "case_names.h"
 #include "process.h"
 #include "report_case.h"
 
@@ -129,18 +130,14 @@ U: ( C:\windows)
      1},
 };
 
-TEST(WindowsReports, RealFileSystemAndCodePage) {
-  for (const ReportCase& report_case : kWindowsCases) expect_report(report_case);
-}
+INSTANTIATE_TEST_SUITE_P(WindowsReports, ReportTable, testing::ValuesIn(kWindowsCases),
+                         title_of<ReportCase>);
 
 TEST(WindowsReports, ErrorlevelAbove255ReachesCmd) {
-  RunRequest request;
-  request.program = R"(C:\windows\system32\cmd.exe)";
   std::string command = program_under_test();
   for (const std::string& name : k300Names) command += " " + name;
-  request.arguments = {"/v:on", "/c", command + " >nul & echo !errorlevel!"};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
+  RunRequest request = request_for({"/v:on", "/c", command + " >nul & echo !errorlevel!"}, {});
+  request.program = R"(C:\windows\system32\cmd.exe)";
   const RunResult result = run_program(request);
   EXPECT_EQ(result.standard_output, "300\r\n");
 }
@@ -148,14 +145,9 @@ TEST(WindowsReports, ErrorlevelAbove255ReachesCmd) {
 // A console shows bytes in its own output code page, not in the ANSI one that the report is made
 // of; the report must still show every name as the user wrote it. ж is not in code page 1252.
 TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {"PFAD_\xc3\x89", "FEHLT_\xc3\x9c"};
-  request.environment = {
-      "PFAD_\xc3\x89=C:\\Users\\Jos\xc3\xa9\\bin;C:\\J\xc3\xbcrgen "
-      "M\xc3\xbcller;C:\\\xd0\xb6\xd1\x83\xd0\xba"};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
+  RunRequest request = request_for({"PFAD_\xc3\x89", "FEHLT_\xc3\x9c"},
+                                   {"PFAD_\xc3\x89=C:\\Users\\Jos\xc3\xa9\\bin;C:\\J\xc3\xbcrgen "
+                                    "M\xc3\xbcller;C:\\\xd0\xb6\xd1\x83\xd0\xba"});
   const std::string report =
       "\n<<<Checking enviroment variable (PFAD_\xc3\x89)>>>\n"
       "U: (C:\\Users\\Jos\xc3\xa9\\bin)\n"
@@ -199,12 +191,7 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
 // "D: (C:\fine)" over the missing entry. U+009D, OSC among the C1 controls, is the byte 0x9D in
 // code page 1252. A file keeps every byte.
 TEST(WindowsReports, AConsoleShowsControlCharactersVisibly) {
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {"X"};
-  request.environment = {"X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9d"};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
+  RunRequest request = request_for({"X"}, {"X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9d"});
   const std::string shown = heading("X") + "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + kMissing +
                             "U: (title^GM-^])\n" + kMissing + kRelative + summary("X", 3);
   request.console_code_page = 850;
@@ -235,13 +222,7 @@ TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   expect_report(
       {"a file gets the code page's bytes", {table, "X"}, environment, {table}, {}, ansi, 2});
 
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {table, "X"};
-  request.environment = environment;
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
-  request.output = RunRequest::Output::console;
+  RunRequest request = request_for({table, "X"}, environment, RunRequest::Output::console);
   for (const unsigned code_page : {932u, 437u}) {
     request.console_code_page = code_page;
     const RunResult result = run_program(request);

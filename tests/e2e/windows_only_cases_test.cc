@@ -19,13 +19,7 @@ namespace {
 
 // The report of one variable X holding `value`, to a file.
 RunResult check_x(const std::string& value) {
-  RunRequest request;
-  request.program = program_under_test();
-  request.arguments = {"X"};
-  request.environment = {"X=" + value};
-  request.directory = fixture_folder();
-  request.output_folder = scratch_folder();
-  return run_program(request);
+  return run_program(request_for({"X"}, {"X=" + value}));
 }
 
 void expect_x(const std::string& value, const std::string& entries, int status) {
