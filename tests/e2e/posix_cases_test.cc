@@ -16,16 +16,10 @@ const std::vector<ReportCase> kPosixCases = {
      {R"(LIB=T:\to-dir;T:\to-file;T:\dangling)"},
      {"real"},
      {"real.txt"},
-     R"(
-<<<Checking enviroment variable (LIB)>>>
-D: (T:\to-dir)
-F: (T:\to-file)
-   *** is a file (not directory) ***
-U: (T:\dangling)
-   *** the directory does not exist ***
-
-***** LIB may have 2 serious errors
-)",
+     heading("LIB") +
+         "D: (T:\\to-dir)\n"
+         "F: (T:\\to-file)\n" +
+         kFile + "U: (T:\\dangling)\n" + kMissing + summary("LIB", 2),
      2,
      {{R"(T:\to-dir)", "real"}, {R"(T:\to-file)", "real.txt"}, {R"(T:\dangling)", "gone"}}},
     {"spaces around an entry are part of its name here",
@@ -33,18 +27,8 @@ U: (T:\dangling)
      {R"(LIB= T:\f.txt ;T:\f.txt )"},
      {},
      {R"( T:\f.txt )"},
-     R"(
-<<<Checking enviroment variable (LIB)>>>
-F: ( T:\f.txt )
-   *** is a file (not directory) ***
-   *** has leading/trailing space(s) ***
-   *** is not an absolute path ***
-U: (T:\f.txt )
-   *** the directory does not exist ***
-   *** has leading/trailing space(s) ***
-
-***** LIB may have 5 serious errors
-)",
+     heading("LIB") + "F: ( T:\\f.txt )\n" + kFile + kSpaces + kRelative + "U: (T:\\f.txt )\n" +
+         kMissing + kSpaces + summary("LIB", 5),
      5},
     {"255 findings give the status 255", k255Names, {}, {}, {}, not_set_lines(k255Names), 255},
     // Eight bits would wrap 256 to 0 and report success.
@@ -71,25 +55,11 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
                                     "2J;C:\\tab\t"});
   request.output = RunRequest::Output::terminal;
   const RunResult result = run_program(request);
-  const std::string lib = R"(U: (T:\nowhere)
-   *** the directory does not exist ***
-U: ( rel\\x)
-   *** the directory does not exist ***
-   *** has leading/trailing space(s) ***
-   *** is not an absolute path ***
-       has extra backslash
-U: (T:\e)
-   *** the directory does not exist ***
-)";
-  const std::string x = R"(U: (C:\nowhere^MD: (C:\fine)^[]0)
-   *** the directory does not exist ***
-U: (title^GM-^[2J)
-   *** the directory does not exist ***
-   *** is not an absolute path ***
-U: (C:\tab^I)
-   *** the directory does not exist ***
-   *** has leading/trailing space(s) ***
-)";
+  const std::string lib = "U: (T:\\nowhere)\n" + kMissing + "U: ( rel\\\\x)\n" + kMissing +
+                          kSpaces + kRelative + kBackslash + "U: (T:\\e)\n" + kMissing;
+  const std::string x = "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + kMissing +
+                        "U: (title^GM-^[2J)\n" + kMissing + kRelative + "U: (C:\\tab^I)\n" +
+                        kMissing + kSpaces;
   EXPECT_EQ(result.standard_output, heading("LIB") + lib + summary("LIB", 5) + not_set("UNSET") +
                                         heading("X") + x + summary("X", 5) + not_set("^[]0;t^G"));
   EXPECT_EQ(result.standard_error, "");

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "finding_texts.h"
+
 namespace lomvist_test {
 
 // One run of the program: what it is given and exactly what it must answer.
@@ -32,12 +34,6 @@ class ReportTable : public testing::TestWithParam<ReportCase> {};
 std::string heading(const std::string& name);
 std::string not_set(const std::string& name);
 std::string summary(const std::string& name, int count);
-inline const std::string kMissing = "   *** the directory does not exist ***\n";
-inline const std::string kFile = "   *** is a file (not directory) ***\n";
-inline const std::string kSpaces = "   *** has leading/trailing space(s) ***\n";
-inline const std::string kPercent = "   *** contains % ***\n";
-inline const std::string kQuestion = "   *** contains ? ***\n";
-inline const std::string kRelative = "   *** is not an absolute path ***\n";
 
 // UNSET0, UNSET1, ...: names that no case's environment sets.
 std::vector<std::string> names_not_set(int count);

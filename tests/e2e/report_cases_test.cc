@@ -26,14 +26,10 @@ const std::vector<ReportCase> kReportCases = {
      {R"(PATH=T:\tools;T:\nowhere)", R"(LIB=T:\nowhere)"},
      {R"(T:\tools)"},
      {},
-     R"(
-<<<Checking enviroment variable (PATH)>>>
-D: (T:\tools)
-U: (T:\nowhere)
-   *** the directory does not exist ***
-
-***** PATH may have 1 serious errors
-)",
+     heading("PATH") +
+         "D: (T:\\tools)\n"
+         "U: (T:\\nowhere)\n" +
+         kMissing + summary("PATH", 1),
      1},
     {"no arguments and no PATH", {}, {"LIB=T:\\"}, {}, {}, not_set("PATH"), 1},
     {"-h alone writes the usage text and nothing else",
@@ -48,22 +44,8 @@ U: (T:\nowhere)
      {R"(PATH=T:\nowhere)", R"(LIB=T:\a;T:\b)"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (PATH)>>>
-U: (T:\nowhere)
-   *** the directory does not exist ***
-
-***** PATH may have 1 serious errors
-)" + kUsage +
-         R"(
-<<<Checking enviroment variable (LIB)>>>
-U: (T:\a)
-   *** the directory does not exist ***
-U: (T:\b)
-   *** the directory does not exist ***
-
-***** LIB may have 2 serious errors
-)",
+     heading("PATH") + "U: (T:\\nowhere)\n" + kMissing + summary("PATH", 1) + kUsage +
+         heading("LIB") + "U: (T:\\a)\n" + kMissing + "U: (T:\\b)\n" + kMissing + summary("LIB", 2),
      3},
     {"every help request writes the usage text again",
      {"-h", "-h"},
@@ -99,19 +81,8 @@ U: (T:\b)
      {R"(LIB=T:\nowhere)"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (LIB)>>>
-U: (T:\nowhere)
-   *** the directory does not exist ***
-
-***** LIB may have 1 serious errors
-
-<<<Checking enviroment variable (LIB)>>>
-U: (T:\nowhere)
-   *** the directory does not exist ***
-
-***** LIB may have 1 serious errors
-)",
+     heading("LIB") + "U: (T:\\nowhere)\n" + kMissing + summary("LIB", 1) + heading("LIB") +
+         "U: (T:\\nowhere)\n" + kMissing + summary("LIB", 1),
      2},
     // Looking the variable up and splitting its value
     {"a variable set to nothing gets its heading only",
@@ -144,52 +115,30 @@ D: (T:\b)
      {R"(INCLUDE=T:\inc;T:\inc\lomvist.h)"},
      {R"(T:\inc)"},
      {R"(T:\inc\lomvist.h)"},
-     R"(
-<<<Checking enviroment variable (INCLUDE)>>>
-D: (T:\inc)
-F: (T:\inc\lomvist.h)
-   *** is a file (not directory) ***
-
-***** INCLUDE may have 1 serious errors
-)",
+     heading("INCLUDE") +
+         "D: (T:\\inc)\n"
+         "F: (T:\\inc\\lomvist.h)\n" +
+         kFile + summary("INCLUDE", 1),
      1},
     {"counts start again for each variable",
      {"A", "B"},
      {R"(A=T:\x;T:\d;T:\y;T:\z)", R"(B=T:\d;T:\w)"},
      {R"(T:\d)"},
      {},
-     R"(
-<<<Checking enviroment variable (A)>>>
-U: (T:\x)
-   *** the directory does not exist ***
-D: (T:\d)
-U: (T:\y)
-   *** the directory does not exist ***
-U: (T:\z)
-   *** the directory does not exist ***
-
-***** A may have 3 serious errors
-
-<<<Checking enviroment variable (B)>>>
-D: (T:\d)
-U: (T:\w)
-   *** the directory does not exist ***
-
-***** B may have 1 serious errors
-)",
+     heading("A") + "U: (T:\\x)\n" + kMissing +
+         "D: (T:\\d)\n"
+         "U: (T:\\y)\n" +
+         kMissing + "U: (T:\\z)\n" + kMissing + summary("A", 3) + heading("B") +
+         "D: (T:\\d)\n"
+         "U: (T:\\w)\n" +
+         kMissing + summary("B", 1),
      4},
     {"the lookup ignores letter case and the heading keeps the caller's spelling",
      {"path"},
      {"Path=T:\\first", "PATH=T:\\second"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (path)>>>
-U: (T:\first)
-   *** the directory does not exist ***
-
-***** path may have 1 serious errors
-)",
+     heading("path") + "U: (T:\\first)\n" + kMissing + summary("path", 1),
      1},
     {"a longer or shorter name does not match",
      {"PATH"},
@@ -218,30 +167,17 @@ U: (T:\first)
      {R"(A=B=T:\d;T:\e)"},
      {R"(T:\d)"},
      {},
-     R"(
-<<<Checking enviroment variable (A=B)>>>
-D: (T:\d)
-U: (T:\e)
-   *** the directory does not exist ***
-
-***** A=B may have 1 serious errors
-)",
+     heading("A=B") +
+         "D: (T:\\d)\n"
+         "U: (T:\\e)\n" +
+         kMissing + summary("A=B", 1),
      1},
     {"names and values are written as text, not as formats",
      {"%s%n%d", "V"},
      {R"(V=T:\%s%n%d)"},
      {},
      {},
-     R"(
- ***** Enviroment variable (%s%n%d) is not set *****
-
-<<<Checking enviroment variable (V)>>>
-U: (T:\%s%n%d)
-   *** the directory does not exist ***
-   *** contains % ***
-
-***** V may have 2 serious errors
-)",
+     not_set("%s%n%d") + heading("V") + "U: (T:\\%s%n%d)\n" + kMissing + kPercent + summary("V", 2),
      3},
     // The findings of each entry
     {"the existence finding comes first, then the form findings in order",
@@ -249,64 +185,31 @@ U: (T:\%s%n%d)
      {"PATH=  %x?\\\\y\t;T:\\d;T:\\\\d"},
      {R"(T:\d)", R"(T:\\d)"},
      {},
-     "\n<<<Checking enviroment variable (PATH)>>>\n"
-     "U: (  %x?\\\\y\t)\n"
-     "   *** the directory does not exist ***\n"
-     "   *** has leading/trailing space(s) ***\n"
-     "   *** contains % ***\n"
-     "   *** is not an absolute path ***\n"
-     "       has extra backslash\n"
-     "D: (T:\\d)\n"
-     "D: (T:\\\\d)\n"
-     "       has extra backslash\n"
-     "\n***** PATH may have 4 serious errors\n",
+     heading("PATH") + "U: (  %x?\\\\y\t)\n" + kMissing + kSpaces + kPercent + kRelative +
+         kBackslash + "D: (T:\\d)\nD: (T:\\\\d)\n" + kBackslash + summary("PATH", 4),
      4},
     {"doubled backslashes alone get no summary",
      {"LIB"},
      {R"(LIB=T:\d\\;T:\d\\e)"},
      {R"(T:\d\\)", R"(T:\d\\e)"},
      {},
-     R"(
-<<<Checking enviroment variable (LIB)>>>
-D: (T:\d\\)
-       has extra backslash
-D: (T:\d\\e)
-       has extra backslash
-)",
+     heading("LIB") + "D: (T:\\d\\\\)\n" + kBackslash + "D: (T:\\d\\\\e)\n" + kBackslash,
      0},
     {"existing relative folders are still not absolute",
      {"LIB"},
      {R"(LIB=.;tools;T:\f.txt)"},
      {"tools"},
      {R"(T:\f.txt)"},
-     R"(
-<<<Checking enviroment variable (LIB)>>>
-D: (.)
-   *** is not an absolute path ***
-D: (tools)
-   *** is not an absolute path ***
-F: (T:\f.txt)
-   *** is a file (not directory) ***
-
-***** LIB may have 3 serious errors
-)",
+     heading("LIB") + "D: (.)\n" + kRelative + "D: (tools)\n" + kRelative + "F: (T:\\f.txt)\n" +
+         kFile + summary("LIB", 3),
      3},
     {"a question mark is reported once and a quoted path is not absolute",
      {"INCLUDE"},
      {R"(INCLUDE=T:\a?b?c;"T:\q")"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (INCLUDE)>>>
-U: (T:\a?b?c)
-   *** the directory does not exist ***
-   *** contains ? ***
-U: ("T:\q")
-   *** the directory does not exist ***
-   *** is not an absolute path ***
-
-***** INCLUDE may have 4 serious errors
-)",
+     heading("INCLUDE") + "U: (T:\\a?b?c)\n" + kMissing + kQuestion + "U: (\"T:\\q\")\n" +
+         kMissing + kRelative + summary("INCLUDE", 4),
      4},
 };
 

@@ -37,61 +37,34 @@ const std::vector<ReportCase> kWindowsCases = {
      {R"(PATH=C:\windows;C:\windows\notepad.exe;C:\\windows)"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (PATH)>>>
-D: (C:\windows)
-F: (C:\windows\notepad.exe)
-   *** is a file (not directory) ***
-D: (C:\\windows)
-       has extra backslash
-
-***** PATH may have 1 serious errors
-)",
+     heading("PATH") +
+         "D: (C:\\windows)\n"
+         "F: (C:\\windows\\notepad.exe)\n" +
+         kFile + "D: (C:\\\\windows)\n" + kBackslash + summary("PATH", 1),
      1},
     {"names the file system refuses are missing",
      {"PATH"},
      {R"(PATH=C:\win?ows;)" + kLongEntry},
      {},
      {},
-     "\n<<<Checking enviroment variable (PATH)>>>\n"
-     "U: (C:\\win?ows)\n"
-     "   *** the directory does not exist ***\n"
-     "   *** contains ? ***\n"
-     "U: (" +
-         kLongEntry +
-         ")\n"
-         "   *** the directory does not exist ***\n"
-         "\n***** PATH may have 3 serious errors\n",
+     heading("PATH") + "U: (C:\\win?ows)\n" + kMissing + kQuestion + "U: (" + kLongEntry + ")\n" +
+         kMissing + summary("PATH", 3),
      3},
     {"spaces around an entry as Windows resolves them",
      {"PATH"},
      {R"(PATH=C:\windows ; C:\windows)"},
      {},
      {},
-     R"(
-<<<Checking enviroment variable (PATH)>>>
-D: (C:\windows )
-   *** has leading/trailing space(s) ***
-U: ( C:\windows)
-   *** the directory does not exist ***
-   *** has leading/trailing space(s) ***
-   *** is not an absolute path ***
-
-***** PATH may have 4 serious errors
-)",
+     heading("PATH") + "D: (C:\\windows )\n" + kSpaces + "U: ( C:\\windows)\n" + kMissing +
+         kSpaces + kRelative + summary("PATH", 4),
      4},
     {"letters of the code page arrive as one byte, others as ?",
      {"PATH"},
      {"PATH=T:\\caf\xc3\xa9;T:\\\xd0\xb6"},
      {},
      {},
-     "\n<<<Checking enviroment variable (PATH)>>>\n"
-     "U: (T:\\caf\xe9)\n"
-     "   *** the directory does not exist ***\n"
-     "U: (T:\\?)\n"
-     "   *** the directory does not exist ***\n"
-     "   *** contains ? ***\n"
-     "\n***** PATH may have 3 serious errors\n",
+     heading("PATH") + "U: (T:\\caf\xe9)\n" + kMissing + "U: (T:\\?)\n" + kMissing + kQuestion +
+         summary("PATH", 3),
      3},
     {"a non-ASCII name is found whatever its letter case",
      {"\xc3\xa9t\xc3\xa9"},
@@ -109,16 +82,15 @@ U: ( C:\windows)
       "C:\\windows\xef\xbc\xbc\xef\xbc\xbcsystem32\xef\xbc\x85x"},
      {},
      {},
-     heading("X") + "U: (C:\\windows?C:\\windows??system32?x)\n" +
-         "   *** the directory does not exist ***\n   *** contains ? ***\n" + summary("X", 2),
+     heading("X") + "U: (C:\\windows?C:\\windows??system32?x)\n" + kMissing + kQuestion +
+         summary("X", 2),
      2},
     {"an argument with a fullwidth percent sign is looked up with ?",
      {"AB\xef\xbc\x85"},
      {"AB%=C:\\windows", "AB?=T:\\question"},
      {},
      {},
-     heading("AB?") + "U: (T:\\question)\n   *** the directory does not exist ***\n" +
-         summary("AB?", 1),
+     heading("AB?") + "U: (T:\\question)\n" + kMissing + summary("AB?", 1),
      1},
     // Linguistic comparison would take MAß for MASS and skip the soft hyphen.
     {"names compare as Windows compares them",
@@ -148,17 +120,10 @@ TEST(WindowsReports, AConsoleShowsNamesAsWritten) {
   RunRequest request = request_for({"PFAD_\xc3\x89", "FEHLT_\xc3\x9c"},
                                    {"PFAD_\xc3\x89=C:\\Users\\Jos\xc3\xa9\\bin;C:\\J\xc3\xbcrgen "
                                     "M\xc3\xbcller;C:\\\xd0\xb6\xd1\x83\xd0\xba"});
-  const std::string report =
-      "\n<<<Checking enviroment variable (PFAD_\xc3\x89)>>>\n"
-      "U: (C:\\Users\\Jos\xc3\xa9\\bin)\n"
-      "   *** the directory does not exist ***\n"
-      "U: (C:\\J\xc3\xbcrgen M\xc3\xbcller)\n"
-      "   *** the directory does not exist ***\n"
-      "U: (C:\\?\?\?)\n"
-      "   *** the directory does not exist ***\n"
-      "   *** contains ? ***\n"
-      "\n***** PFAD_\xc3\x89 may have 4 serious errors\n"
-      "\n ***** Enviroment variable (FEHLT_\xc3\x9c) is not set *****\n";
+  const std::string report = heading("PFAD_\xc3\x89") + "U: (C:\\Users\\Jos\xc3\xa9\\bin)\n" +
+                             kMissing + "U: (C:\\J\xc3\xbcrgen M\xc3\xbcller)\n" + kMissing +
+                             "U: (C:\\?\?\?)\n" + kMissing + kQuestion +
+                             summary("PFAD_\xc3\x89", 4) + not_set("FEHLT_\xc3\x9c");
   request.output = RunRequest::Output::console;
   // Under 932 the bytes of "Jos\xe9\\" make fewer characters than under 1252: a console text
   // sized in the console's code page would come out empty.
@@ -212,10 +177,9 @@ TEST(WindowsReports, AConsoleShowsControlCharactersVisibly) {
 TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   ASSERT_EQ(GetACP(), 932u) << "run with WINE_LANG=ja_JP.UTF-8";
   const std::string table = "\xe8\xa1\xa8";
-  const std::string report = heading(table) + "D: (T:\\" + table +
-                             "\\)\n       has extra backslash\n" + heading("X") +
-                             "U: (T:\\caf?)\n   *** the directory does not exist ***\n" +
-                             "   *** contains ? ***\n" + summary("X", 2);
+  const std::string report = heading(table) + "D: (T:\\" + table + "\\)\n" + kBackslash +
+                             heading("X") + "U: (T:\\caf?)\n" + kMissing + kQuestion +
+                             summary("X", 2);
   const std::string ansi = replaced(report, table, "\x95\x5c");
   const std::vector<std::string> environment = {table + "=T:\\" + table + "\\",
                                                 "X=T:\\caf\xc3\xa9"};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "finding_texts.h"
 #include "form_checks/entry_form_checks.h"
 #include "require.h"
 #include "scan/variable_scan.h"
@@ -15,19 +16,15 @@
 namespace {
 
 struct FindingLine {
-  const char* text;
+  const std::string& text;
   int stage;
   bool serious;
 };
 
+using namespace lomvist_test;
 const FindingLine kFindingLines[] = {
-    {"   *** the directory does not exist ***\n", 1, true},
-    {"   *** is a file (not directory) ***\n", 1, true},
-    {"   *** has leading/trailing space(s) ***\n", 2, true},
-    {"   *** contains % ***\n", 3, true},
-    {"   *** contains ? ***\n", 3, true},
-    {"   *** is not an absolute path ***\n", 4, true},
-    {"       has extra backslash\n", 5, false},
+    {kMissing, 1, true},  {kFile, 1, true},     {kSpaces, 2, true},     {kPercent, 3, true},
+    {kQuestion, 3, true}, {kRelative, 4, true}, {kBackslash, 5, false},
 };
 
 // Runs of ';' become one, and none is left at either end.

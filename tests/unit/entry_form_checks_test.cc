@@ -5,14 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "finding_texts.h"
+
 namespace lomvist {
 namespace {
 
-const std::string kSpace = "   *** has leading/trailing space(s) ***\n";
-const std::string kPercent = "   *** contains % ***\n";
-const std::string kQuestion = "   *** contains ? ***\n";
-const std::string kRelative = "   *** is not an absolute path ***\n";
-const std::string kBackslash = "       has extra backslash\n";
+using lomvist_test::kBackslash;
+using lomvist_test::kPercent;
+using lomvist_test::kQuestion;
+using lomvist_test::kRelative;
+using lomvist_test::kSpaces;
 
 std::vector<std::string> texts_of(const FormFindings& findings) {
   std::vector<std::string> texts;
@@ -40,15 +42,15 @@ TEST(DiagnoseEntry, FindingsInStageOrder) {
       {"C:", {kRelative}},
       {"//server/share", {kRelative}},
       {R"("C:\Program Files")", {kRelative}},
-      {" ", {kSpace, kRelative}},
-      {R"( C:\a )", {kSpace, kRelative}},
-      {"C:\\a ", {kSpace}},
-      {"\tC:\\a", {kSpace, kRelative}},
-      {"C:\\a\t", {kSpace}},
-      {"C:\\a\n", {kSpace}},
-      {"C:\\a\v", {kSpace}},
-      {"C:\\a\f", {kSpace}},
-      {"C:\\a\r", {kSpace}},
+      {" ", {kSpaces, kRelative}},
+      {R"( C:\a )", {kSpaces, kRelative}},
+      {"C:\\a ", {kSpaces}},
+      {"\tC:\\a", {kSpaces, kRelative}},
+      {"C:\\a\t", {kSpaces}},
+      {"C:\\a\n", {kSpaces}},
+      {"C:\\a\v", {kSpaces}},
+      {"C:\\a\f", {kSpaces}},
+      {"C:\\a\r", {kSpaces}},
       {"C:\\caf\xe9", {}},
       {"C:\\a\xa0", {}},
       {"\x85"
@@ -68,7 +70,7 @@ TEST(DiagnoseEntry, FindingsInStageOrder) {
       {R"(\\\)", {kBackslash}},
       {"\\", {kRelative}},
       {R"(a\\)", {kRelative, kBackslash}},
-      {R"( %a?\\\ )", {kSpace, kPercent, kRelative, kBackslash}},
+      {R"( %a?\\\ )", {kSpaces, kPercent, kRelative, kBackslash}},
   };
   for (const auto& c : cases) EXPECT_EQ(texts_of(diagnose_entry(c.entry)), c.findings) << c.entry;
 }
