@@ -16,19 +16,19 @@ constexpr std::size_t kReportBufferBytes = 1 << 16;
 struct ReportBuffer {
   ReportSink sink;
   std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report
-  std::size_t capacity = kReportBufferBytes;
   std::size_t used = 0;
 };
 
 ReportBuffer make_report_buffer(const ReportSink& sink);
 void put_text_past_the_end(ReportBuffer& buffer, std::string_view text);
 void put_visibly(ReportBuffer& buffer, std::string_view value);
-// Hands everything gathered to the sink: the one place where the report leaves.
-void hand_over(ReportBuffer& buffer);
+// Hands everything gathered to the sink, then `too_large`, a text too large to gather: the one
+// place where the report leaves.
+void hand_over(ReportBuffer& buffer, std::string_view too_large = {});
 
 // Inline, so that copying a short constant costs a move or two.
 inline void put_text(ReportBuffer& buffer, std::string_view text) {
-  if (buffer.used + text.size() > buffer.capacity) return put_text_past_the_end(buffer, text);
+  if (buffer.used + text.size() > kReportBufferBytes) return put_text_past_the_end(buffer, text);
   std::memcpy(buffer.bytes.get() + buffer.used, text.data(), text.size());
   buffer.used += text.size();
 }
