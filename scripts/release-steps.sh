@@ -2,19 +2,16 @@
 # The steps that scripts/release and scripts/check-release share, so that the release and its
 # check build the same bytes. Sourced, not run.
 
-# Unpacks COMMIT into TREE and builds its Linux and Windows programs as the tests' builds are
-# configured, with every timestamp at the commit's time.
+# Unpacks COMMIT into TREE and builds its Linux and Windows programs with the commit's own release
+# presets, configured as the tests' builds are, with every timestamp at the commit's time.
 build_release_tree() {
   local commit=$1 tree=$2 folder
   export SOURCE_DATE_EPOCH
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
   git archive "$commit" | tar -x -C "$tree"
   for folder in linux windows; do
-    local options=(-DCMAKE_CXX_COMPILER=g++)
-    [ "$folder" = windows ] && options=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
-    cmake -S "$tree" -B "$tree/build/$folder" -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-      -DBUILD_TESTING=OFF --log-level=WARNING "${options[@]}"
-    cmake --build "$tree/build/$folder"
+    (cd "$tree" && cmake --preset "release-$folder" --log-level=WARNING >/dev/null &&
+      cmake --build --preset "release-$folder")
   done
 }
 
