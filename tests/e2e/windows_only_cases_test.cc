@@ -88,6 +88,7 @@ class WindowsOnly : public testing::Test {
       GTEST_SKIP() << "Wine 8 makes no reparse points and only imitates Windows' path rules; "
                       "this case needs Windows itself";
     }
+    ASSERT_EQ(fixture_folder(), "T:\\") << "T: could not be mapped to a folder";
     target_ = fixture_target();
     ASSERT_FALSE(target_.empty()) << "T: is not mapped to a folder";
     for (const auto& entry : std::filesystem::directory_iterator(target_)) {
