@@ -22,7 +22,9 @@ TEST(AppendVisible, WindowsShowsC0AndDelAndKeepsOtherBytes) {
       {"space and tilde stay", " ~", " ~"},
       {"DEL", "a\x7fz", "a^?z"},
       {"bytes from 0x80 stay", "\x80\x9d\xc2\x9f\xa0\xff", "\x80\x9d\xc2\x9f\xa0\xff"},
+      {"a C1 pair at the end", "T:\\x\xc2\x9b", "T:\\x\xc2\x9b"},
       {"a lone C2 at the end", "T:\\x\xc2", "T:\\x\xc2"},
+      {"C2 A0", "a\xc2\xa0z", "a\xc2\xa0z"},
       {"a double-byte character whose second byte is a backslash", "\x95\x5c", "\x95\x5c"},
   };
   for (const auto& c : cases) {
