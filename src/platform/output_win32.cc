@@ -28,6 +28,19 @@ int console_write_error() {
   return reader_gone(reason) ? EPIPE : reason == ERROR_INVALID_HANDLE ? EBADF : EIO;
 }
 
+// How many bytes the ANSI character at the start of `text` takes: two for a lead byte of a
+// double-byte code page, a UTF-8 sequence's length where the code page is UTF-8, else one.
+std::size_t ansi_character_length(std::string_view text, bool utf8) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  std::size_t length = 1;
+  if (utf8) {
+    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  } else if (IsDBCSLeadByteEx(CP_ACP, lead)) {
+    length = 2;
+  }
+  return std::min(length, text.size());
+}
+
 enum class ConsoleWrite { done, refused, failed };
 
 // A console shows bytes in its output code page (OEM by default), not in the ANSI code page that
@@ -90,6 +103,29 @@ void append_visible(std::string& shown, std::string_view text) {
   }
 }
 
+std::string c1_controls_shown(std::string_view text) {
+  const bool utf8 = GetACP() == CP_UTF8;
+  std::string shown;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      shown += text[i++];
+      continue;
+    }
+    const std::string_view character = text.substr(i, ansi_character_length(text.substr(i), utf8));
+    wchar_t decoded[2] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, character.data(), static_cast<int>(character.size()),
+                            decoded, 2) == 1 &&
+        decoded[0] >= 0x80 && decoded[0] <= 0x9F) {
+      shown += "M-";
+      append_caret(shown, static_cast<unsigned char>(decoded[0] - 0x80));
+    } else {
+      shown += character;
+    }
+    i += character.size();
+  }
+  return shown;
+}
+
 // A console input handle, as cmd's `1>&0` passes, passes for a console and refuses every write:
 // that report is lost, not written.
 void write_text(ReportSink& sink, std::string_view text) {
@@ -102,7 +138,8 @@ void write_text(ReportSink& sink, std::string_view text) {
       return;
     case SinkKind::device_not_yet_written: {
       const ConsoleWrite first = write_console(handle_of(sink.stream), text);
-      // NUL or a serial port: it gets the bytes, as a console would show them.
+      // NUL, a serial port or a printer port: it gets the bytes, with what a console would show
+      // of them.
       sink.kind = first == ConsoleWrite::refused ? SinkKind::terminal : SinkKind::console;
       if (first == ConsoleWrite::failed) note_write_error(console_write_error());
       if (sink.kind == SinkKind::console) return;
@@ -112,7 +149,10 @@ void write_text(ReportSink& sink, std::string_view text) {
     case SinkKind::terminal:
       break;
   }
-  if (std::fwrite(text.data(), 1, text.size(), sink.stream) != text.size()) {
+  // A serial console obeys the C1 controls that a console would have shown.
+  const std::string shown = sink.kind == SinkKind::terminal ? c1_controls_shown(text) : "";
+  const std::string_view bytes = sink.kind == SinkKind::terminal ? shown : text;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), sink.stream) != bytes.size()) {
     note_write_error(failed_write_error());
   }
   if (sink.kind == SinkKind::terminal) std::fflush(sink.stream);

@@ -14,7 +14,8 @@ struct RunRequest {
   // write_only_console: a console handle without read access, as cmd opens `> CON`;
   // console_input: the console's input handle, as cmd's `1>&0` passes it.
   // full_device: /dev/full, where every write fails for want of space; read_only_file: a file
-  // opened for reading only.
+  // opened for reading only; serial_line: a character device that refuses console writes, as a
+  // serial port does, read back afterwards.
   enum class Output {
     file,
     closed,
@@ -24,10 +25,12 @@ struct RunRequest {
     terminal,
     console,
     write_only_console,
-    console_input
+    console_input,
+    serial_line
   };
   Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console
+  unsigned console_mode = 0;        // Windows: the console's output mode, when not 0
   bool ignore_broken_pipe = false;  // POSIX: start the child with SIGPIPE ignored
 };
 

@@ -52,6 +52,10 @@ std::wstring quoted(const std::wstring& argument) {
   return out + L"\"";
 }
 
+// run-with-wine's serial line: the device, and the log of what it was sent.
+const char* serial_line() { return std::getenv("LOMVIST_SERIAL_LINE"); }
+const char* serial_log() { return std::getenv("LOMVIST_SERIAL_LOG"); }
+
 // For handles that the child inherits.
 SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
 
@@ -60,7 +64,8 @@ HANDLE active_screen() {
                      nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
-// A process started without a console, as a hosted runner may start it, gets one of its own.
+// A hosted runner's steps inherit its console, which has no window and whose output code page the
+// runner sets to 65001; a test binary started without any console, as by a service, makes one.
 bool have_console() {
   const HANDLE screen = active_screen();
   if (screen == INVALID_HANDLE_VALUE) return AllocConsole() != 0;
@@ -85,6 +90,8 @@ HANDLE inheritable_output(RunRequest::Output output, const std::string& path) {
       return inheritable_file(R"(Z:\dev\full)", GENERIC_WRITE, OPEN_EXISTING);
     case RunRequest::Output::read_only_file:
       return inheritable_file(path, GENERIC_READ);
+    case RunRequest::Output::serial_line:
+      return inheritable_file(serial_line(), GENERIC_WRITE, OPEN_EXISTING);
     default:
       return inheritable_file(path);
   }
@@ -93,6 +100,27 @@ HANDLE inheritable_output(RunRequest::Output output, const std::string& path) {
 std::string read_file(const std::string& path) {
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What reached the serial line since its log held `before` bytes. The line is read on the other
+// side as it is written, so a mark of the test's own, sent after the child is gone, tells when
+// all of the child's bytes have arrived. Control characters never reach the line raw from the
+// program, so the mark cannot come from it.
+std::string serial_line_since(HANDLE line, std::size_t before) {
+  const std::string mark = "\x02end of the run\x03";
+  DWORD written = 0;
+  if (!WriteFile(line, mark.data(), static_cast<DWORD>(mark.size()), &written, nullptr)) return "";
+  std::string log;
+  for (int waited = 0; waited < 1000; ++waited) {
+    log = read_file(serial_log());
+    if (log.size() >= before + mark.size() &&
+        log.compare(log.size() - mark.size(), mark.size(), mark) == 0) {
+      return log.substr(before, log.size() - before - mark.size());
+    }
+    Sleep(10);
+  }
+  return "the serial line's log never showed the end of the run: " +
+         log.substr(std::min(before, log.size()));
 }
 
 // A fresh, empty screen buffer of this process's console for the child to write to.
@@ -159,6 +187,11 @@ RunResult run_program(const RunRequest& request) {
     return result;
   }
   const HANDLE screen = console ? inheritable_screen() : INVALID_HANDLE_VALUE;
+  if (console && request.console_mode != 0 && !SetConsoleMode(screen, request.console_mode)) {
+    return result;
+  }
+  const bool serial = request.output == RunRequest::Output::serial_line;
+  const std::size_t serial_before = serial ? read_file(serial_log()).size() : 0;
   const HANDLE shown_before = write_only ? active_screen() : INVALID_HANDLE_VALUE;
   HANDLE out = write_only ? inheritable_write_only(screen)
                : console  ? screen
@@ -193,7 +226,8 @@ RunResult run_program(const RunRequest& request) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     if (console) result.standard_output = screen_rows(screen);
-    if (!console && !pipe) result.standard_output = read_file(out_path);
+    if (serial) result.standard_output = serial_line_since(out, serial_before);
+    if (!console && !pipe && !serial) result.standard_output = read_file(out_path);
     result.standard_error = read_file(err_path);
   }
   if (console) SetConsoleOutputCP(code_page);
@@ -217,6 +251,28 @@ std::string scratch_folder() {
   return folder;
 }
 
+bool skips_refused() {
+  const char* refused = std::getenv("LOMVIST_NO_SKIP");
+  return refused != nullptr && std::string(refused) == "1";
+}
+
+void require_ansi_code_page(unsigned code_page) {
+  ASSERT_EQ(GetACP(), code_page) << "these cases spell the bytes of the ANSI code page "
+                                 << code_page << ", and this machine's is " << GetACP();
+}
+
+bool line_feed_keeps_column(unsigned mode) {
+  if (!have_console()) return false;
+  const HANDLE screen = inheritable_screen();
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  DWORD written = 0;
+  const bool kept = SetConsoleMode(screen, mode) &&
+                    WriteConsoleW(screen, L"ab\n", 3, &written, nullptr) &&
+                    GetConsoleScreenBufferInfo(screen, &info) && info.dwCursorPosition.X != 0;
+  CloseHandle(screen);
+  return kept;
+}
+
 bool under_wine() {
   static const bool wine =
       GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
@@ -227,12 +283,26 @@ std::string output_unavailable(RunRequest::Output output) {
   if (output == RunRequest::Output::full_device && !under_wine()) {
     return "Windows has no device that is always full, as /dev/full is under Wine";
   }
+  if (output == RunRequest::Output::serial_line &&
+      (serial_line() == nullptr || serial_log() == nullptr)) {
+    return "no serial line that can be read back: run-with-wine makes one under Wine, and "
+           "Windows has none of its own";
+  }
   return "";
 }
 
 namespace {
 
-void unmap_fixture_drive() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"T:", nullptr); }
+// As subst maps a drive; the same raw target removes exactly this mapping and no other of T:.
+std::wstring& fixture_mapping() {
+  static std::wstring target;
+  return target;
+}
+
+void unmap_fixture_drive() {
+  DefineDosDeviceW(DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, L"T:",
+                   fixture_mapping().c_str());
+}
 
 }  // namespace
 
@@ -248,7 +318,9 @@ std::string fixture_folder() {
       std::fprintf(stderr, "this machine has a drive T:; the cases that name it will fail\n");
       return own;
     }
-    if (!DefineDosDeviceW(0, L"T:", to_wide(own).c_str())) {
+    fixture_mapping() =
+        L"\\??\\" + std::filesystem::absolute(std::filesystem::u8path(own)).wstring();
+    if (!DefineDosDeviceW(DDD_RAW_TARGET_PATH, L"T:", fixture_mapping().c_str())) {
       std::fprintf(stderr, "T: could not be mapped: error %lu\n", GetLastError());
       return own;
     }

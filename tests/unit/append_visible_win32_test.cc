@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "e2e/windows_host.h"
 #include "platform/output.h"
+#include "platform/platform_win32.h"
 
 namespace lomvist {
 namespace {
@@ -32,6 +36,42 @@ TEST(AppendVisible, WindowsShowsC0AndDelAndKeepsOtherBytes) {
     append_visible(shown, c.text);
     EXPECT_EQ(shown, "(" + c.shown) << c.what;
   }
+}
+
+struct DeviceCase {
+  const char* what;
+  std::string text;
+  std::string shown;
+};
+
+void expect_device_shows(const std::vector<DeviceCase>& cases) {
+  for (const auto& c : cases) EXPECT_EQ(c1_controls_shown(c.text), c.shown) << c.what;
+}
+
+// A device that refuses console writes gets the ANSI bytes, with what the code page decodes to a
+// C1 control shown as a console shows it. In 1252 that is 0x81, 0x8D, 0x8F, 0x90 and 0x9D.
+TEST(AppendVisible, ADeviceShowsWhatCodePage1252DecodesToC1Controls) {
+  lomvist_test::require_ansi_code_page(1252);
+  expect_device_shows({
+      {"the lowest, U+0081", "a\x81z", "aM-^Az"},
+      {"OSC and DCS", "\x9d\x90", "M-^]M-^P"},
+      {"0x80 is the euro sign", "\x80", "\x80"},
+      {"0x9F is Y with diaeresis", "\x9f", "\x9f"},
+      {"no-break space", "\xa0", "\xa0"},
+  });
+}
+
+// In 932 the bytes 0x81-0x9F lead double-byte characters, whose second byte may be 0x80 too, and
+// 0x80 alone is U+0080.
+TEST(CodePage932, ADeviceShowsOnlyWhatDecodesToC1Controls) {
+  ASSERT_EQ(GetACP(), 932u) << "run with WINE_LANG=ja_JP.UTF-8";
+  expect_device_shows({
+      {"0x80 alone, U+0080", "a\x80z", "aM-^@z"},
+      {"the first lead byte, with a fullwidth space", "\x81\x40", "\x81\x40"},
+      {"a trail byte 0x80, in the multiplication sign", "\x81\x80", "\x81\x80"},
+      {"0x9D leads a character", "\x9d\x5c", "\x9d\x5c"},
+      {"the last lead byte in that range", "\x9f\x40", "\x9f\x40"},
+  });
 }
 
 }  // namespace
