@@ -65,8 +65,7 @@ int run_process(int count, const char* const* arguments) {
   const EnvironmentSnapshot snapshot = take_environment_snapshot();
   ReportBuffer report = make_report_buffer(report_sink_for(stdout));
   const int total = run_arguments(count, arguments, snapshot, report);
-  hand_over(report);
-  return status_after_writing(exit_status_for(total), finish_writing(stdout));
+  return status_after_writing(exit_status_for(total), finish_report(report));
 }
 
 }  // namespace lomvist

@@ -27,10 +27,10 @@ inline bool is_read_as_written(SinkKind kind) { return kind != SinkKind::bytes; 
 // Where `stream` leads, found once, when the run starts.
 ReportSink report_sink_for(std::FILE* stream);
 
-// Sends report text to the sink. Each call holds whole characters, so that a console can be
-// given them decoded; files and pipes get the bytes unchanged. A failure is kept for
-// finish_writing.
-void write_text(ReportSink& sink, std::string_view text);
+// Sends report text to the sink and returns the errno of a failure, or 0. Each call holds whole
+// characters, so that a console can be given them decoded; files and pipes get the bytes
+// unchanged.
+int write_text(ReportSink& sink, std::string_view text);
 
 // Appends `text` as a terminal or console should show a name or an entry: each control character
 // in caret notation, as cat -v and less show them (^M, ^[, ^?), so that a value can neither move
@@ -46,12 +46,5 @@ inline void append_caret(std::string& shown, unsigned char control) {
 // The errno that a failed write of the C runtime's stands for. A reader that closed its pipe shows
 // as EPIPE on every platform.
 int failed_write_error();
-
-// Keeps the first failure of a write of the report.
-void note_write_error(int error);
-
-// Sends what `stream` still holds and returns the errno of the first write of the report that
-// failed, or 0 when all of it went out.
-int finish_writing(std::FILE* stream);
 
 }  // namespace lomvist

@@ -61,12 +61,13 @@ void append_visible(std::string& shown, std::string_view text) {
 }
 
 // stdio may hold text back even on a terminal (glibc sends on each line; a C library may buffer
-// a terminal fully), so a person's copy is flushed.
-void write_text(ReportSink& sink, std::string_view text) {
+// a terminal fully), so a person's copy is flushed, and a terminal that has gone away fails there.
+int write_text(ReportSink& sink, std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), sink.stream) != text.size()) {
-    note_write_error(failed_write_error());
+    return failed_write_error();
   }
-  if (sink.kind == SinkKind::terminal) std::fflush(sink.stream);
+  if (sink.kind == SinkKind::terminal && std::fflush(sink.stream) != 0) return failed_write_error();
+  return 0;
 }
 
 int failed_write_error() { return errno; }

@@ -128,21 +128,20 @@ std::string c1_controls_shown(std::string_view text) {
 
 // A console input handle, as cmd's `1>&0` passes, passes for a console and refuses every write:
 // that report is lost, not written.
-void write_text(ReportSink& sink, std::string_view text) {
-  if (text.empty()) return;
+int write_text(ReportSink& sink, std::string_view text) {
+  if (text.empty()) return 0;
   switch (sink.kind) {
     case SinkKind::console:
-      if (write_console(handle_of(sink.stream), text) != ConsoleWrite::done) {
-        note_write_error(console_write_error());
-      }
-      return;
+      return write_console(handle_of(sink.stream), text) == ConsoleWrite::done
+                 ? 0
+                 : console_write_error();
     case SinkKind::device_not_yet_written: {
       const ConsoleWrite first = write_console(handle_of(sink.stream), text);
       // NUL, a serial port or a printer port: it gets the bytes, with what a console would show
       // of them.
       sink.kind = first == ConsoleWrite::refused ? SinkKind::terminal : SinkKind::console;
-      if (first == ConsoleWrite::failed) note_write_error(console_write_error());
-      if (sink.kind == SinkKind::console) return;
+      if (sink.kind == SinkKind::console)
+        return first == ConsoleWrite::done ? 0 : console_write_error();
       break;
     }
     case SinkKind::bytes:
@@ -153,9 +152,10 @@ void write_text(ReportSink& sink, std::string_view text) {
   const std::string shown = sink.kind == SinkKind::terminal ? c1_controls_shown(text) : "";
   const std::string_view bytes = sink.kind == SinkKind::terminal ? shown : text;
   if (std::fwrite(bytes.data(), 1, bytes.size(), sink.stream) != bytes.size()) {
-    note_write_error(failed_write_error());
+    return failed_write_error();
   }
-  if (sink.kind == SinkKind::terminal) std::fflush(sink.stream);
+  if (sink.kind == SinkKind::terminal && std::fflush(sink.stream) != 0) return failed_write_error();
+  return 0;
 }
 
 int failed_write_error() { return reader_gone(GetLastError()) ? EPIPE : errno; }

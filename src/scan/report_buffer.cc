@@ -1,8 +1,16 @@
 #include "scan/report_buffer.h"
 
+#include <cerrno>
 #include <string>
 
 namespace lomvist {
+namespace {
+
+void keep_first_error(ReportBuffer& buffer, int error) {
+  if (buffer.write_error == 0) buffer.write_error = error;
+}
+
+}  // namespace
 
 ReportBuffer make_report_buffer(const ReportSink& sink) {
   return ReportBuffer{sink, std::unique_ptr<char[]>(new char[kReportBufferBytes])};
@@ -23,9 +31,21 @@ void put_visibly(ReportBuffer& buffer, std::string_view value) {
 }
 
 void hand_over(ReportBuffer& buffer, std::string_view too_large) {
-  if (buffer.used != 0) write_text(buffer.sink, std::string_view(buffer.bytes.get(), buffer.used));
+  if (buffer.used != 0) {
+    keep_first_error(buffer,
+                     write_text(buffer.sink, std::string_view(buffer.bytes.get(), buffer.used)));
+  }
   buffer.used = 0;
-  if (!too_large.empty()) write_text(buffer.sink, too_large);
+  if (!too_large.empty()) keep_first_error(buffer, write_text(buffer.sink, too_large));
+}
+
+// What stdio still holds goes out here, and a failure that no write returned, as of a flush
+// inside one, is still on the stream's error flag.
+int finish_report(ReportBuffer& buffer) {
+  hand_over(buffer);
+  if (std::fflush(buffer.sink.stream) != 0) keep_first_error(buffer, failed_write_error());
+  if (std::ferror(buffer.sink.stream)) keep_first_error(buffer, EIO);
+  return buffer.write_error;
 }
 
 }  // namespace lomvist

@@ -10,13 +10,15 @@ namespace lomvist {
 
 // The one way out for the report: every line is gathered here and handed to the sink in large
 // writes, since a stdio call per line would cost more than the file-system query that the line
-// reports. A person reading a terminal or console is shown each part as soon as it is known.
+// reports. A person reading a terminal or console is shown each part as soon as it is known. It
+// keeps the first write that failed, so the run asks it, not the process, whether all went out.
 constexpr std::size_t kReportBufferBytes = 1 << 16;
 
 struct ReportBuffer {
   ReportSink sink;
   std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report
   std::size_t used = 0;
+  int write_error = 0;  // the errno of the first write that failed
 };
 
 ReportBuffer make_report_buffer(const ReportSink& sink);
@@ -25,6 +27,9 @@ void put_visibly(ReportBuffer& buffer, std::string_view value);
 // Hands everything gathered to the sink, then `too_large`, a text too large to gather: the one
 // place where the report leaves.
 void hand_over(ReportBuffer& buffer, std::string_view too_large = {});
+// Hands over what is left and flushes the sink; returns the errno of the first write of the
+// report that failed, or 0 when all of it went out.
+int finish_report(ReportBuffer& buffer);
 
 // Inline, so that copying a short constant costs a move or two.
 inline void put_text(ReportBuffer& buffer, std::string_view text) {

@@ -15,10 +15,12 @@ std::string lost(const std::string& reason) {
   return native_line_ends("lomvist: the report could not be written: " + reason + "\n");
 }
 
-// More than the program gathers before it writes, so that a write fails before the last one.
-std::string long_value() {
+// More than the program gathers before it writes, so that a write fails before the last one;
+// for a terminal, more than a pseudo-terminal holds, so that the program is still writing when
+// the terminal goes away.
+std::string long_value(int entries = 7000) {
   std::string value = "LIB=";
-  for (int i = 0; i < 7000; ++i) value += "T:\\d;";
+  for (int i = 0; i < entries; ++i) value += "T:\\d;";
   return value;
 }
 
@@ -58,6 +60,12 @@ const LostReportCase kLostReportCases[] = {
      {},
      lost("Bad file descriptor"),
      1},
+    {"a terminal that hangs up",
+     RunRequest::Output::terminal_hung_up,
+     {"-h", "LIB", "UNSET1", "UNSET2"},
+     {long_value(24000)},
+     lost("Input/output error"),
+     2},
     {"a pipe that the reader closes early",
      RunRequest::Output::pipe_closed_early,
      {"LIB", "UNSET1", "UNSET2"},

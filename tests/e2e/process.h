@@ -15,7 +15,8 @@ struct RunRequest {
   // console_input: the console's input handle, as cmd's `1>&0` passes it.
   // full_device: /dev/full, where every write fails for want of space; read_only_file: a file
   // opened for reading only; serial_line: a character device that refuses console writes, as a
-  // serial port does, read back afterwards.
+  // serial port does, read back afterwards; terminal_hung_up: a pseudo-terminal whose other side
+  // closes after the first byte.
   enum class Output {
     file,
     closed,
@@ -26,7 +27,8 @@ struct RunRequest {
     console,
     write_only_console,
     console_input,
-    serial_line
+    serial_line,
+    terminal_hung_up
   };
   Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console

@@ -68,8 +68,9 @@ RunResult run_program(const RunRequest& request) {
   std::vector<char*> envp = c_strings(env_texts);
 
   using Output = RunRequest::Output;
-  const bool channel =
-      request.output == Output::pipe_closed_early || request.output == Output::terminal;
+  const bool early =
+      request.output == Output::pipe_closed_early || request.output == Output::terminal_hung_up;
+  const bool channel = early || request.output == Output::terminal;
   int read_end = -1;
   int write_end = -1;
   if (channel && !open_channel(request.output, read_end, write_end)) return {};
@@ -97,7 +98,6 @@ RunResult run_program(const RunRequest& request) {
   RunResult result;
   if (channel) {
     close(write_end);
-    const bool early = request.output == Output::pipe_closed_early;
     if (child > 0) result.standard_output = read_channel(read_end, early ? 1 : SIZE_MAX);
     close(read_end);
   }

@@ -280,6 +280,9 @@ bool under_wine() {
 }
 
 std::string output_unavailable(RunRequest::Output output) {
+  if (output == RunRequest::Output::terminal_hung_up) {
+    return "Windows has no pseudo-terminal whose other side can hang up";
+  }
   if (output == RunRequest::Output::full_device && !under_wine()) {
     return "Windows has no device that is always full, as /dev/full is under Wine";
   }

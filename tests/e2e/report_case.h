@@ -34,6 +34,10 @@ class ReportTable : public testing::TestWithParam<ReportCase> {};
 std::string heading(const std::string& name);
 std::string not_set(const std::string& name);
 std::string summary(const std::string& name, int count);
+// An entry's line, with the existence finding that follows a file or a missing entry.
+std::string dir(const std::string& entry);
+std::string file(const std::string& entry);
+std::string missing(const std::string& entry);
 
 // UNSET0, UNSET1, ...: names that no case's environment sets.
 std::vector<std::string> names_not_set(int count);

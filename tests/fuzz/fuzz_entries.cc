@@ -66,7 +66,7 @@ std::string report_of(const std::string& value, int& result, bool terminal = fal
   lomvist::ReportBuffer gathered = lomvist::make_report_buffer(
       {out, terminal ? lomvist::SinkKind::terminal : lomvist::SinkKind::bytes});
   result = lomvist::check_variable("V", {"V=" + value}, gathered);
-  lomvist::hand_over(gathered);
+  REQUIRE(lomvist::finish_report(gathered) == 0);
   std::fclose(out);
   std::string report(buffer, size);
   std::free(buffer);
