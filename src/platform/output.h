@@ -16,9 +16,15 @@ enum class SinkKind {
   device_not_yet_written,
 };
 
+// How a terminal reads the bytes 0x80-0xFF: as UTF-8, or one by one in an 8-bit character set,
+// where 0x80-0x9F are C1 controls even inside what would be valid UTF-8. POSIX finds it from the
+// locale; a Windows console is given characters and never asks.
+enum class TerminalCharset { utf8, eight_bit };
+
 struct ReportSink {
   std::FILE* stream;
   SinkKind kind;
+  TerminalCharset charset = TerminalCharset::utf8;
 };
 
 // Whether a person reads what goes to a sink of this kind as it is written.
@@ -35,7 +41,7 @@ int write_text(ReportSink& sink, std::string_view text);
 // Appends `text` as a terminal or console should show a name or an entry: each control character
 // in caret notation, as cat -v and less show them (^M, ^[, ^?), so that a value can neither move
 // the cursor nor send the terminal commands. Files and pipes get the bytes themselves.
-void append_visible(std::string& shown, std::string_view text);
+void append_visible(std::string& shown, std::string_view text, TerminalCharset charset);
 
 // ^@ to ^_ for the bytes 0-31, ^? for 127.
 inline void append_caret(std::string& shown, unsigned char control) {

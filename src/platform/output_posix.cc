@@ -1,6 +1,10 @@
+#include <langinfo.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <string>
 
 #include "platform/output.h"
 
@@ -33,23 +37,38 @@ void append_meta_caret(std::string& shown, unsigned char c1) {
   append_caret(shown, static_cast<unsigned char>(c1 - 0x80));
 }
 
-}  // namespace
-
-ReportSink report_sink_for(std::FILE* stream) {
-  const int descriptor = fileno(stream);
-  return {stream, descriptor >= 0 && isatty(descriptor) ? SinkKind::terminal : SinkKind::bytes};
+// As GNU ls decides: by the character set of the locale that the environment names. The locale
+// is put back, so that nothing else of the run depends on it.
+TerminalCharset locale_charset() {
+  const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+  const bool utf8 =
+      std::setlocale(LC_CTYPE, "") != nullptr && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  std::setlocale(LC_CTYPE, saved.c_str());
+  return utf8 ? TerminalCharset::utf8 : TerminalCharset::eight_bit;
 }
 
-// Besides the bytes 1-31 and 127, the C1 controls (CSI, OSC, ...) that terminals obey: U+0080 to
-// U+009F, the pairs C2 80 to C2 9F in UTF-8, and the bytes 0x80-0x9F outside a valid UTF-8
-// character, which a terminal in an 8-bit mode obeys as they stand. Every other character stays.
-void append_visible(std::string& shown, std::string_view text) {
+}  // namespace
+
+// Files and pipes take bytes, so only a terminal's character set is asked for.
+ReportSink report_sink_for(std::FILE* stream) {
+  const int descriptor = fileno(stream);
+  if (descriptor < 0 || !isatty(descriptor)) return {stream, SinkKind::bytes};
+  return {stream, SinkKind::terminal, locale_charset()};
+}
+
+// Besides the bytes 1-31 and 127, the C1 controls (CSI, OSC, ...) that terminals obey. To a UTF-8
+// terminal they are U+0080 to U+009F, the pairs C2 80 to C2 9F, and the bytes 0x80-0x9F outside
+// a valid character, which a terminal switched to an 8-bit mode obeys as they stand. To an 8-bit
+// terminal every byte 0x80-0x9F is one: it reads C3 9B 32 4A as A-tilde, CSI, "2J", and clears
+// the screen. Every other character stays.
+void append_visible(std::string& shown, std::string_view text, TerminalCharset charset) {
+  const bool utf8 = charset == TerminalCharset::utf8;
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    const std::size_t length = byte >= 0x80 ? utf8_length(text, i) : 1;
+    const std::size_t length = byte >= 0x80 && utf8 ? utf8_length(text, i) : 1;
     if (byte < 0x20 || byte == 0x7F) {
       append_caret(shown, byte);
-    } else if (length == 0 && byte <= 0x9F) {
+    } else if ((length == 0 || !utf8) && byte >= 0x80 && byte <= 0x9F) {
       append_meta_caret(shown, byte);
     } else if (byte == 0xC2 && length == 2 && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
       append_meta_caret(shown, static_cast<unsigned char>(text[i + 1]));

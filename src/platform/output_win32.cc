@@ -92,7 +92,8 @@ ReportSink report_sink_for(std::FILE* stream) {
 // Bytes 1-31 and 127. Looking byte by byte is safe in every ANSI code page: no lead or trail byte
 // of a double-byte character is below 0x40 or 127. C1 controls show where the console gets
 // characters.
-void append_visible(std::string& shown, std::string_view text) {
+// The console decodes what it is given, so the character set is the ANSI code page's here.
+void append_visible(std::string& shown, std::string_view text, TerminalCharset) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7F) {

@@ -26,7 +26,7 @@ void put_text_past_the_end(ReportBuffer& buffer, std::string_view text) {
 
 void put_visibly(ReportBuffer& buffer, std::string_view value) {
   std::string shown;
-  append_visible(shown, value);
+  append_visible(shown, value, buffer.sink.charset);
   put_text(buffer, shown);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "case_names.h"
 #include "process.h"
 #include "report_case.h"
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(PosixReports, ReportTable, testing::ValuesIn(kPosixCase
 // but for a value's control characters: shown, they cannot rewrite the screen or set the title.
 TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
   RunRequest request = request_for({"LIB", "UNSET", "X", "\x1b]0;t\a"},
-                                   {R"(LIB=T:\nowhere; rel\\x;T:\e)",
+                                   {"LC_ALL=C.UTF-8", R"(LIB=T:\nowhere; rel\\x;T:\e)",
                                     "X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9b"
                                     "2J;C:\\tab\t"});
   request.output = RunRequest::Output::terminal;
@@ -73,6 +75,29 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
                 "2J)\n" +
                 kMissing + kRelative + "U: (C:\\tab\t)\n" + kMissing + kSpaces + summary("X", 5) +
                 not_set("\x1b]0;t\a"));
+}
+
+// A terminal reads bytes by its locale's character set: to an 8-bit one, C3 9B is A-tilde and
+// CSI, which would start a command; to a UTF-8 one it is a letter.
+TEST(PosixReports, ATerminalShowsBytesAsItsCharacterSetReadsThem) {
+  const char* locales = std::getenv("LOMVIST_TEST_LOCPATH");
+  ASSERT_NE(locales, nullptr)
+      << "LOMVIST_TEST_LOCPATH names no folder of locales made by localedef";
+  const struct {
+    std::vector<std::string> locale;
+    std::string shown;
+  } cases[] = {
+      {{"LC_ALL=C.UTF-8"}, "\xc3\x9b"},
+      {{"LC_ALL=en_US.ISO-8859-1", "LOCPATH=" + std::string(locales)}, "\xc3M-^["},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> environment = c.locale;
+    environment.push_back("X=T:\\\xc3\x9b");
+    const RunResult result =
+        run_program(request_for({"X"}, environment, RunRequest::Output::terminal));
+    EXPECT_EQ(result.standard_output, heading("X") + missing("T:\\" + c.shown) + summary("X", 1))
+        << c.locale[0];
+  }
 }
 
 }  // namespace

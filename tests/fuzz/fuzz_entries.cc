@@ -58,13 +58,14 @@ bool take(const std::string& report, std::size_t& at, const std::string& expecte
   return true;
 }
 
-std::string report_of(const std::string& value, int& result, bool terminal = false) {
+std::string report_of(const std::string& value, int& result, bool terminal = false,
+                      lomvist::TerminalCharset charset = lomvist::TerminalCharset::utf8) {
   char* buffer = nullptr;
   std::size_t size = 0;
   std::FILE* out = open_memstream(&buffer, &size);
   REQUIRE(out != nullptr);
   lomvist::ReportBuffer gathered = lomvist::make_report_buffer(
-      {out, terminal ? lomvist::SinkKind::terminal : lomvist::SinkKind::bytes});
+      {out, terminal ? lomvist::SinkKind::terminal : lomvist::SinkKind::bytes, charset});
   result = lomvist::check_variable("V", {"V=" + value}, gathered);
   REQUIRE(lomvist::finish_report(gathered) == 0);
   std::fclose(out);
@@ -139,6 +140,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       REQUIRE(character < 0x80 || character > 0x9F);
       i += length == 0 ? 1 : length;
     }
+  }
+  // An 8-bit terminal gets no byte 0x80-0x9F at all.
+  const std::string eight_bit =
+      report_of(value, shown_result, true, lomvist::TerminalCharset::eight_bit);
+  for (const char c : eight_bit) {
+    const auto byte = static_cast<unsigned char>(c);
+    REQUIRE(byte < 0x80 || byte > 0x9F);
   }
   return 0;
 }

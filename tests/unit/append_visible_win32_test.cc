@@ -33,7 +33,7 @@ TEST(AppendVisible, WindowsShowsC0AndDelAndKeepsOtherBytes) {
   };
   for (const auto& c : cases) {
     std::string shown = "(";
-    append_visible(shown, c.text);
+    append_visible(shown, c.text, TerminalCharset::utf8);
     EXPECT_EQ(shown, "(" + c.shown) << c.what;
   }
 }
