@@ -1,6 +1,8 @@
 # shellcheck shell=bash
 # The steps that scripts/release and scripts/check-release share, so that the release and its
 # check build the same bytes. Sourced, not run.
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # Unpacks COMMIT into TREE and builds its Linux and Windows programs with the commit's own release
 # presets, configured as the tests' builds are, with every timestamp at the commit's time.
@@ -23,8 +25,8 @@ zip_program() { echo "$1/build/windows/zip/lomvist.exe"; }
 pack_release() {
   local commit=$1 tree=$2 out=$3 folder version architecture files
   for folder in linux windows; do (cd "$tree/build/$folder" && cpack >/dev/null); done
-  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$tree/build/linux/CMakeCache.txt")
-  architecture=$(sed -n 's/^LOMVIST_DEB_ARCHITECTURE:INTERNAL=//p' "$tree/build/linux/CMakeCache.txt")
+  version=$(cache_value "$tree/build/linux" CMAKE_PROJECT_VERSION)
+  architecture=$(cache_value "$tree/build/linux" LOMVIST_DEB_ARCHITECTURE)
   files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
     "lomvist-${version}.tar.gz")
   cp "$tree/build/linux/${files[0]}" "$tree/build/windows/${files[1]}" "$out/"
