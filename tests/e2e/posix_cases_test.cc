@@ -16,30 +16,25 @@ const std::vector<ReportCase> kPosixCases = {
     {"links count as what they point to; a dangling link is missing",
      {"LIB"},
      {R"(LIB=T:\to-dir;T:\to-file;T:\dangling)"},
-     {"real"},
-     {"real.txt"},
-     heading("LIB") +
-         "D: (T:\\to-dir)\n"
-         "F: (T:\\to-file)\n" +
-         kFile + "U: (T:\\dangling)\n" + kMissing + summary("LIB", 2),
+     with_dirs({"real"}) + with_files({"real.txt"}),
+     heading("LIB") + dir(R"(T:\to-dir)") + file(R"(T:\to-file)") + missing(R"(T:\dangling)") +
+         summary("LIB", 2),
      2,
      {{R"(T:\to-dir)", "real"}, {R"(T:\to-file)", "real.txt"}, {R"(T:\dangling)", "gone"}}},
     {"spaces around an entry are part of its name here",
      {"LIB"},
      {R"(LIB= T:\f.txt ;T:\f.txt )"},
-     {},
-     {R"( T:\f.txt )"},
-     heading("LIB") + "F: ( T:\\f.txt )\n" + kFile + kSpaces + kRelative + "U: (T:\\f.txt )\n" +
-         kMissing + kSpaces + summary("LIB", 5),
+     with_files({R"( T:\f.txt )"}),
+     heading("LIB") + file(R"( T:\f.txt )") + kSpaces + kRelative + missing(R"(T:\f.txt )") +
+         kSpaces + summary("LIB", 5),
      5},
-    {"255 findings give the status 255", k255Names, {}, {}, {}, not_set_lines(k255Names), 255},
+    {"255 findings give the status 255", k255Names, {}, {}, not_set_lines(k255Names), 255},
     // Eight bits would wrap 256 to 0 and report success.
-    {"more than 255 findings stay at 255", k300Names, {}, {}, {}, not_set_lines(k300Names), 255},
+    {"more than 255 findings stay at 255", k300Names, {}, {}, not_set_lines(k300Names), 255},
     {"bytes 128-255 in names compare exactly",
      {"\xe9T\xe9", "\xc9T\xc9"},
      {"\xe9t\xe9=T:\\"},
-     {R"(T:\)"},
-     {},
+     with_dirs({R"(T:\)"}),
      "\n<<<Checking enviroment variable (\xe9T\xe9)>>>\nD: (T:\\)\n"
      "\n ***** Enviroment variable (\xc9T\xc9) is not set *****\n",
      1},
@@ -57,11 +52,10 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
                                     "2J;C:\\tab\t"});
   request.output = RunRequest::Output::terminal;
   const RunResult result = run_program(request);
-  const std::string lib = "U: (T:\\nowhere)\n" + kMissing + "U: ( rel\\\\x)\n" + kMissing +
-                          kSpaces + kRelative + kBackslash + "U: (T:\\e)\n" + kMissing;
-  const std::string x = "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" + kMissing +
-                        "U: (title^GM-^[2J)\n" + kMissing + kRelative + "U: (C:\\tab^I)\n" +
-                        kMissing + kSpaces;
+  const std::string lib = missing(R"(T:\nowhere)") + missing(R"( rel\\x)") + kSpaces + kRelative +
+                          kBackslash + missing(R"(T:\e)");
+  const std::string x = missing(R"(C:\nowhere^MD: (C:\fine)^[]0)") + missing("title^GM-^[2J") +
+                        kRelative + missing(R"(C:\tab^I)") + kSpaces;
   EXPECT_EQ(result.standard_output, heading("LIB") + lib + summary("LIB", 5) + not_set("UNSET") +
                                         heading("X") + x + summary("X", 5) + not_set("^[]0;t^G"));
   EXPECT_EQ(result.standard_error, "");
@@ -70,10 +64,10 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
   request.arguments = {"X", "\x1b]0;t\a"};
   request.output = RunRequest::Output::file;
   EXPECT_EQ(run_program(request).standard_output,
-            heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + kMissing +
+            heading("X") + missing("C:\\nowhere\rD: (C:\\fine)\x1b]0") +
                 "U: (title\a\xc2\x9b"
                 "2J)\n" +
-                kMissing + kRelative + "U: (C:\\tab\t)\n" + kMissing + kSpaces + summary("X", 5) +
+                kMissing + kRelative + missing("C:\\tab\t") + kSpaces + summary("X", 5) +
                 not_set("\x1b]0;t\a"));
 }
 

@@ -48,13 +48,6 @@ RunResult run_program(const RunRequest& request);
 // Why this machine cannot give the child this kind of output, or empty when it can.
 std::string output_unavailable(RunRequest::Output output);
 
-// The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
-std::string program_under_test();
-
-// A run of the program under test in the fixture folder, its output caught in the scratch folder.
-RunRequest request_for(std::vector<std::string> arguments, std::vector<std::string> environment,
-                       RunRequest::Output output = RunRequest::Output::file);
-
 // A private folder for this test run, made on first use.
 std::string scratch_folder();
 

@@ -24,11 +24,11 @@ void empty_folder(const fs::path& folder) {
 void make_fixtures(const ReportCase& report_case, const fs::path& folder) {
   empty_folder(folder);
   // Names are UTF-8, as the cases give them to the program; POSIX takes their bytes unchanged.
-  for (const std::string& directory : report_case.directories) {
+  for (const std::string& directory : report_case.fixtures.directories) {
     fs::create_directory(folder / fs::u8path(directory));
   }
-  for (const std::string& file : report_case.files) {
-    std::ofstream(folder / fs::u8path(file)) << "lomvist\n";
+  for (const std::string& name : report_case.fixtures.files) {
+    std::ofstream(folder / fs::u8path(name)) << "lomvist\n";
   }
   for (const auto& [link, target] : report_case.symlinks) fs::create_symlink(target, folder / link);
 }
@@ -40,6 +40,15 @@ const testing::Environment* const remove_scratch_folder =
     testing::AddGlobalTestEnvironment(new RemoveScratchFolder);
 
 }  // namespace
+
+Fixtures with_dirs(std::vector<std::string> names) { return {std::move(names), {}}; }
+Fixtures with_files(std::vector<std::string> names) { return {{}, std::move(names)}; }
+Fixtures operator+(Fixtures first, const Fixtures& second) {
+  first.directories.insert(first.directories.end(), second.directories.begin(),
+                           second.directories.end());
+  first.files.insert(first.files.end(), second.files.begin(), second.files.end());
+  return first;
+}
 
 std::string heading(const std::string& name) {
   return "\n<<<Checking enviroment variable (" + name + ")>>>\n";

@@ -8,16 +8,26 @@
 #include <vector>
 
 #include "finding_texts.h"
+#include "process.h"
 
 namespace lomvist_test {
+
+// What a case makes in the fixture folder before the program runs: the directories first, in
+// order, then the files. with_dirs({...}) + with_files({...}) names them by kind.
+struct Fixtures {
+  std::vector<std::string> directories;
+  std::vector<std::string> files;
+};
+Fixtures with_dirs(std::vector<std::string> names);
+Fixtures with_files(std::vector<std::string> names);
+Fixtures operator+(Fixtures first, const Fixtures& second);
 
 // One run of the program: what it is given and exactly what it must answer.
 struct ReportCase {
   const char* title;
   std::vector<std::string> arguments;
   std::vector<std::string> environment;  // the child's whole environment
-  std::vector<std::string> directories;  // made before the files, in order
-  std::vector<std::string> files;
+  Fixtures fixtures;
   std::string expected_output;  // written with LF; compared with this platform's line ends
   long long expected_status;
   std::vector<std::pair<std::string, std::string>> symlinks = {};  // link, target
@@ -38,6 +48,13 @@ std::string summary(const std::string& name, int count);
 std::string dir(const std::string& entry);
 std::string file(const std::string& entry);
 std::string missing(const std::string& entry);
+
+// The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
+std::string program_under_test();
+
+// A run of the program under test in the fixture folder, its output caught in the scratch folder.
+RunRequest request_for(std::vector<std::string> arguments, std::vector<std::string> environment,
+                       RunRequest::Output output = RunRequest::Output::file);
 
 // UNSET0, UNSET1, ...: names that no case's environment sets.
 std::vector<std::string> names_not_set(int count);

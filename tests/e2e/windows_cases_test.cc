@@ -35,30 +35,30 @@ const std::vector<ReportCase> kWindowsCases = {
      {"PATH"},
      {R"(PATH=C:\windows;C:\windows\notepad.exe;C:\\windows)"},
      {},
-     {},
-     heading("PATH") +
-         "D: (C:\\windows)\n"
-         "F: (C:\\windows\\notepad.exe)\n" +
-         kFile + "D: (C:\\\\windows)\n" + kBackslash + summary("PATH", 1),
+     heading("PATH") + dir(R"(C:\windows)") + file(R"(C:\windows\notepad.exe)") +
+         dir(R"(C:\\windows)") + kBackslash + summary("PATH", 1),
      1},
     {"names the file system refuses are missing",
      {"PATH"},
      {R"(PATH=C:\win?ows;)" + kLongEntry},
      {},
-     {},
-     heading("PATH") + "U: (C:\\win?ows)\n" + kMissing + kQuestion + "U: (" + kLongEntry + ")\n" +
-         kMissing + summary("PATH", 3),
+     heading("PATH") + missing(R"(C:\win?ows)") + kQuestion + missing(kLongEntry) +
+         summary("PATH", 3),
      3},
     {"spaces around an entry as Windows resolves them",
      {"PATH"},
      {R"(PATH=C:\windows ; C:\windows)"},
      {},
-     {},
-     heading("PATH") + "D: (C:\\windows )\n" + kSpaces + "U: ( C:\\windows)\n" + kMissing +
-         kSpaces + kRelative + summary("PATH", 4),
+     heading("PATH") + dir(R"(C:\windows )") + kSpaces + missing(R"( C:\windows)") + kSpaces +
+         kRelative + summary("PATH", 4),
      4},
-    {"the exit status keeps all 32 bits", k300Names, {}, {}, {}, not_set_lines(k300Names), 300},
-    {"a wildcard is a name, not the files it matches", {"*"}, {}, {}, {"PATH"}, not_set("*"), 1},
+    {"the exit status keeps all 32 bits", k300Names, {}, {}, not_set_lines(k300Names), 300},
+    {"a wildcard is a name, not the files it matches",
+     {"*"},
+     {},
+     with_files({"PATH"}),
+     not_set("*"),
+     1},
 };
 
 INSTANTIATE_TEST_SUITE_P(WindowsReports, ReportTable, testing::ValuesIn(kWindowsCases),
@@ -83,14 +83,11 @@ const std::vector<ReportCase> kCodePage1252Cases = {
      {"PATH"},
      {"PATH=T:\\caf\xc3\xa9;T:\\\xd0\xb6"},
      {},
-     {},
-     heading("PATH") + "U: (T:\\caf\xe9)\n" + kMissing + "U: (T:\\?)\n" + kMissing + kQuestion +
-         summary("PATH", 3),
+     heading("PATH") + missing("T:\\caf\xe9") + missing(R"(T:\?)") + kQuestion + summary("PATH", 3),
      3},
     {"a non-ASCII name is found whatever its letter case",
      {"\xc3\xa9t\xc3\xa9"},
      {"\xc3\x89T\xc3\x89=C:\\windows"},
-     {},
      {},
      "\n<<<Checking enviroment variable (\xe9t\xe9)>>>\nD: (C:\\windows)\n",
      0},
@@ -100,24 +97,20 @@ const std::vector<ReportCase> kCodePage1252Cases = {
      {"X=C:\\windows\xef\xbc\x9b"
       "C:\\windows\xef\xbc\xbc\xef\xbc\xbcsystem32\xef\xbc\x85x"},
      {},
-     {},
-     heading("X") + "U: (C:\\windows?C:\\windows??system32?x)\n" + kMissing + kQuestion +
-         summary("X", 2),
+     heading("X") + missing(R"(C:\windows?C:\windows??system32?x)") + kQuestion + summary("X", 2),
      2},
     {"an argument with a fullwidth percent sign is looked up with ?",
      {"AB\xef\xbc\x85"},
      {"AB%=C:\\windows", "AB?=T:\\question"},
      {},
-     {},
-     heading("AB?") + "U: (T:\\question)\n" + kMissing + summary("AB?", 1),
+     heading("AB?") + missing(R"(T:\question)") + summary("AB?", 1),
      1},
     // Linguistic comparison would take MAß for MASS and skip the soft hyphen.
     {"names compare as Windows compares them",
      {"MA\xc3\x9f\xc2\xad", "path"},
      {"MASS=C:\\windows", "PATH=C:\\windows"},
      {},
-     {},
-     not_set("MA\xdf\xad") + heading("path") + "D: (C:\\windows)\n",
+     not_set("MA\xdf\xad") + heading("path") + dir(R"(C:\windows)"),
      1},
 };
 
@@ -139,10 +132,9 @@ TEST_F(CodePage1252, AConsoleShowsNamesAsWritten) {
   RunRequest request = request_for({"PFAD_\xc3\x89", "FEHLT_\xc3\x9c"},
                                    {"PFAD_\xc3\x89=C:\\Users\\Jos\xc3\xa9\\bin;C:\\J\xc3\xbcrgen "
                                     "M\xc3\xbcller;C:\\\xd0\xb6\xd1\x83\xd0\xba"});
-  const std::string report = heading("PFAD_\xc3\x89") + "U: (C:\\Users\\Jos\xc3\xa9\\bin)\n" +
-                             kMissing + "U: (C:\\J\xc3\xbcrgen M\xc3\xbcller)\n" + kMissing +
-                             "U: (C:\\?\?\?)\n" + kMissing + kQuestion +
-                             summary("PFAD_\xc3\x89", 4) + not_set("FEHLT_\xc3\x9c");
+  const std::string report = heading("PFAD_\xc3\x89") + missing("C:\\Users\\Jos\xc3\xa9\\bin") +
+                             missing("C:\\J\xc3\xbcrgen M\xc3\xbcller") + missing("C:\\?\?\?") +
+                             kQuestion + summary("PFAD_\xc3\x89", 4) + not_set("FEHLT_\xc3\x9c");
   request.output = RunRequest::Output::console;
   // Under 932 the bytes of "Jos\xe9\\" make fewer characters than under 1252: a console text
   // sized in the console's code page would come out empty.
@@ -175,9 +167,8 @@ TEST_F(CodePage1252, AConsoleShowsNamesAsWritten) {
 // "D: (C:\fine)" over the missing entry. U+009D and U+0090, OSC and DCS among the C1 controls,
 // are the bytes 0x9D and 0x90 in code page 1252. A file keeps every byte.
 const std::string kControls = "X=C:\\nowhere\rD: (C:\\fine)\x1b]0;title\a\xc2\x9d\xc2\x90";
-const std::string kControlsShown = heading("X") + "U: (C:\\nowhere^MD: (C:\\fine)^[]0)\n" +
-                                   kMissing + "U: (title^GM-^]M-^P)\n" + kMissing + kRelative +
-                                   summary("X", 3);
+const std::string kControlsShown = heading("X") + missing(R"(C:\nowhere^MD: (C:\fine)^[]0)") +
+                                   missing("title^GM-^]M-^P") + kRelative + summary("X", 3);
 
 TEST_F(CodePage1252, AConsoleShowsControlCharactersVisibly) {
   RunRequest request = request_for({"X"}, {kControls});
@@ -190,8 +181,8 @@ TEST_F(CodePage1252, AConsoleShowsControlCharactersVisibly) {
   }
   request.output = RunRequest::Output::file;
   EXPECT_EQ(run_program(request).standard_output,
-            native_line_ends(heading("X") + "U: (C:\\nowhere\rD: (C:\\fine)\x1b]0)\n" + kMissing +
-                             "U: (title\a\x9d\x90)\n" + kMissing + kRelative + summary("X", 3)));
+            native_line_ends(heading("X") + missing("C:\\nowhere\rD: (C:\\fine)\x1b]0") +
+                             missing("title\a\x9d\x90") + kRelative + summary("X", 3)));
 }
 
 // A character device that refuses console writes, as a serial port does, gets the bytes; a
@@ -220,9 +211,9 @@ TEST(WindowsOnlyConsole, EveryLineStartsAtColumnZeroWhereALineFeedKeepsTheColumn
       request_for({"LIB", "UNSET"}, {R"(LIB=T:\nowhere;T:\a)"}, RunRequest::Output::console);
   request.console_code_page = 850;
   request.console_mode = mode;
-  EXPECT_EQ(run_program(request).standard_output, heading("LIB") + "U: (T:\\nowhere)\n" + kMissing +
-                                                      "U: (T:\\a)\n" + kMissing +
-                                                      summary("LIB", 2) + not_set("UNSET"));
+  EXPECT_EQ(run_program(request).standard_output, heading("LIB") + missing(R"(T:\nowhere)") +
+                                                      missing(R"(T:\a)") + summary("LIB", 2) +
+                                                      not_set("UNSET"));
 }
 
 // These run in a prefix of their own whose ANSI code page is 932 (tests/CMakeLists.txt). There 表
@@ -231,14 +222,17 @@ TEST(WindowsOnlyConsole, EveryLineStartsAtColumnZeroWhereALineFeedKeepsTheColumn
 TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   ASSERT_EQ(GetACP(), 932u) << "run with WINE_LANG=ja_JP.UTF-8";
   const std::string table = "\xe8\xa1\xa8";
-  const std::string report = heading(table) + "D: (T:\\" + table + "\\)\n" + kBackslash +
-                             heading("X") + "U: (T:\\caf?)\n" + kMissing + kQuestion +
-                             summary("X", 2);
+  const std::string report = heading(table) + dir("T:\\" + table + "\\") + kBackslash +
+                             heading("X") + missing(R"(T:\caf?)") + kQuestion + summary("X", 2);
   const std::string ansi = replaced(report, table, "\x95\x5c");
   const std::vector<std::string> environment = {table + "=T:\\" + table + "\\",
                                                 "X=T:\\caf\xc3\xa9"};
-  expect_report(
-      {"a file gets the code page's bytes", {table, "X"}, environment, {table}, {}, ansi, 2});
+  expect_report({"a file gets the code page's bytes",
+                 {table, "X"},
+                 environment,
+                 with_dirs({table}),
+                 ansi,
+                 2});
 
   RunRequest request = request_for({table, "X"}, environment, RunRequest::Output::console);
   for (const unsigned code_page : {932u, 437u}) {

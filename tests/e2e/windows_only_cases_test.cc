@@ -113,9 +113,9 @@ TEST_F(WindowsOnly, AJunctionIsItsFolderAndMissingOnceTheFolderGoes) {
       << "error " << GetLastError();
   EXPECT_EQ(reparse_tag(target_ + L"\\junction"), IO_REPARSE_TAG_MOUNT_POINT);
   EXPECT_TRUE(lomvist::follows_reparse_tag(reparse_tag(target_ + L"\\junction")));
-  expect_x(R"(T:\junction)", "D: (T:\\junction)\n", 0);
+  expect_x(R"(T:\junction)", dir(R"(T:\junction)"), 0);
   ASSERT_TRUE(RemoveDirectoryW((target_ + L"\\folder").c_str()));
-  expect_x(R"(T:\junction)", "U: (T:\\junction)\n" + kMissing, 1);
+  expect_x(R"(T:\junction)", missing(R"(T:\junction)"), 1);
   RemoveDirectoryW((target_ + L"\\junction").c_str());
 }
 
@@ -135,12 +135,11 @@ TEST_F(WindowsOnly, SymbolicLinksAreWhatTheyNameAndMissingOnceItGoes) {
       << "error " << GetLastError();
   EXPECT_EQ(reparse_tag(target_ + L"\\folder-link"), IO_REPARSE_TAG_SYMLINK);
   EXPECT_TRUE(lomvist::follows_reparse_tag(reparse_tag(target_ + L"\\folder-link")));
-  expect_x(R"(T:\folder-link;T:\file-link)", "D: (T:\\folder-link)\nF: (T:\\file-link)\n" + kFile,
-           1);
+  expect_x(R"(T:\folder-link;T:\file-link)", dir("T:\\folder-link)\nF: (T:\\file-link") + kFile, 1);
   ASSERT_TRUE(RemoveDirectoryW((target_ + L"\\folder").c_str()));
   ASSERT_TRUE(DeleteFileW((target_ + L"\\file.txt").c_str()));
   expect_x(R"(T:\folder-link;T:\file-link)",
-           "U: (T:\\folder-link)\n" + kMissing + "U: (T:\\file-link)\n" + kMissing, 2);
+           missing(R"(T:\folder-link)") + missing(R"(T:\file-link)"), 2);
   RemoveDirectoryW((target_ + L"\\folder-link").c_str());
   DeleteFileW((target_ + L"\\file-link").c_str());
 }
@@ -157,8 +156,8 @@ void PrintTo(const OddEntry& row, std::ostream* out) { *out << row.title; }
 // The manual explains these readings: Windows drops a trailing space from the last name, and a
 // name that starts with \\?\ is passed on unparsed.
 const OddEntry kPathRuleEntries[] = {
-    {"a trailing space", R"(C:\Windows )", "D: (C:\\Windows )\n" + kSpaces, 1},
-    {"a name passed on unparsed", R"(\\?\C:\Windows)", "D: (\\\\?\\C:\\Windows)\n" + kQuestion, 1},
+    {"a trailing space", R"(C:\Windows )", dir(R"(C:\Windows )") + kSpaces, 1},
+    {"a name passed on unparsed", R"(\\?\C:\Windows)", dir(R"(\\?\C:\Windows)") + kQuestion, 1},
 };
 
 class WindowsPathRule : public testing::TestWithParam<OddEntry> {
@@ -188,11 +187,9 @@ TEST_P(DeviceNames, ReadAsTheAttributeQueryAnswers) {
     GTEST_SKIP() << "this machine has no COM1";
   }
   const DWORD attributes = GetFileAttributesA(name.c_str());
-  const bool missing = attributes == INVALID_FILE_ATTRIBUTES;
-  const bool directory = !missing && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-  const std::string line = missing     ? "U: (" + name + ")\n" + kMissing
-                           : directory ? "D: (" + name + ")\n"
-                                       : "F: (" + name + ")\n" + kFile;
+  const bool absent = attributes == INVALID_FILE_ATTRIBUTES;
+  const bool directory = !absent && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  const std::string line = absent ? missing(name) : directory ? dir(name) : file(name);
   expect_x(name, line + kRelative, directory ? 1 : 2);
 }
 
