@@ -91,8 +91,7 @@ ReportSink report_sink_for(std::FILE* stream) {
 
 // Bytes 1-31 and 127. Looking byte by byte is safe in every ANSI code page: no lead or trail byte
 // of a double-byte character is below 0x40 or 127. C1 controls show where the console gets
-// characters.
-// The console decodes what it is given, so the character set is the ANSI code page's here.
+// characters, or a device the bytes, so the terminal's character set is POSIX's question alone.
 void append_visible(std::string& shown, std::string_view text, TerminalCharset) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -141,8 +140,9 @@ int write_text(ReportSink& sink, std::string_view text) {
       // NUL, a serial port or a printer port: it gets the bytes, with what a console would show
       // of them.
       sink.kind = first == ConsoleWrite::refused ? SinkKind::terminal : SinkKind::console;
-      if (sink.kind == SinkKind::console)
+      if (sink.kind == SinkKind::console) {
         return first == ConsoleWrite::done ? 0 : console_write_error();
+      }
       break;
     }
     case SinkKind::bytes:

@@ -11,15 +11,17 @@
 namespace lomvist {
 namespace {
 
+struct ShownCase {
+  const char* what;
+  std::string text;
+  std::string shown;
+};
+
 // The report is in the ANSI code page here, where C0 controls and DEL are single bytes that no
 // double-byte character contains. C1 controls are shown after the console's decoding, so their
 // bytes stay.
 TEST(AppendVisible, WindowsShowsC0AndDelAndKeepsOtherBytes) {
-  const struct {
-    const char* what;
-    std::string text;
-    std::string shown;
-  } cases[] = {
+  const ShownCase cases[] = {
       {"first C0 control", "a\x01z", "a^Az"},
       {"last C0 control", "a\x1fz", "a^_z"},
       {"escape and carriage return", "\x1b[2J\r", "^[[2J^M"},
@@ -38,13 +40,7 @@ TEST(AppendVisible, WindowsShowsC0AndDelAndKeepsOtherBytes) {
   }
 }
 
-struct DeviceCase {
-  const char* what;
-  std::string text;
-  std::string shown;
-};
-
-void expect_device_shows(const std::vector<DeviceCase>& cases) {
+void expect_device_shows(const std::vector<ShownCase>& cases) {
   for (const auto& c : cases) EXPECT_EQ(c1_controls_shown(c.text), c.shown) << c.what;
 }
 
