@@ -1,6 +1,9 @@
 # shellcheck shell=bash
 # What the project's scripts share. Sourced, not run.
 
+# The SHA-256 of the first certificate in a PEM file, as signers are named: certificate_hash FILE
+certificate_hash() { openssl x509 -in "$1" -outform DER | sha256sum | cut -d' ' -f1; }
+
 # A value from the CMake cache of the build folder BUILD: cache_value BUILD NAME
 cache_value() { sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"; }
 

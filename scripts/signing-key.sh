@@ -82,5 +82,5 @@ prepare_signing() {
     signing_key=(-pkcs11module "$module" -key "$key" -certs "$certificate")
   fi
   check_signing_certificate
-  signer_hash=$(openssl x509 -in "$leaf" -outform DER | sha256sum | cut -d' ' -f1)
+  signer_hash=$(certificate_hash "$leaf")
 }
