@@ -16,7 +16,8 @@ struct RunRequest {
   // full_device: /dev/full, where every write fails for want of space; read_only_file: a file
   // opened for reading only; serial_line: a character device that refuses console writes, as a
   // serial port does, read back afterwards; terminal_hung_up: a pseudo-terminal whose other side
-  // closes after the first byte.
+  // closes after the first byte; file_size_limited: a file under a limit of 64 KiB, as
+  // `ulimit -f 64` sets.
   enum class Output {
     file,
     closed,
@@ -28,7 +29,8 @@ struct RunRequest {
     write_only_console,
     console_input,
     serial_line,
-    terminal_hung_up
+    terminal_hung_up,
+    file_size_limited
   };
   Output output = Output::file;
   unsigned console_code_page = 0;   // Windows: the output code page of the console

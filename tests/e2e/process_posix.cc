@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -90,6 +91,10 @@ RunResult run_program(const RunRequest& request) {
     close(out);
     close(err);
     if (request.output == Output::closed) close(STDOUT_FILENO);
+    const rlimit limit{64 * 1024, 64 * 1024};
+    if (request.output == Output::file_size_limited && setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      _exit(127);
+    }
     // The test decides the disposition, whatever the test runner inherited.
     signal(SIGPIPE, request.ignore_broken_pipe ? SIG_IGN : SIG_DFL);
     execve(argv[0], argv.data(), envp.data());

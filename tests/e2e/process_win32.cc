@@ -280,6 +280,7 @@ bool under_wine() {
 }
 
 std::string output_unavailable(RunRequest::Output output) {
+  if (output == RunRequest::Output::file_size_limited) return "Windows has no file-size limit";
   if (output == RunRequest::Output::terminal_hung_up) {
     return "Windows has no pseudo-terminal whose other side can hang up";
   }
