@@ -7,13 +7,15 @@
 # line of the file without the CR that a file written on Windows ends it with.
 write_secret() {
   secret=$tree/password
+  local caller_umask
+  caller_umask=$(umask)
   umask 077
   if [ -n "$password_env" ]; then
     printf '%s\n' "${!password_env}"
   elif [ -n "$password_file" ]; then
     head -n 1 "$password_file" | sed 's/\r$//'
   fi >"$secret"
-  umask 022
+  umask "$caller_umask"
 }
 
 # OpenSSL 3 reads a PKCS#12 file in OpenSSL 1.1's format (RC2-40, still common) only through its
