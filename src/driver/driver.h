@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "scan/report_buffer.h"
+#include "report/report_buffer.h"
 
 namespace lomvist {
 

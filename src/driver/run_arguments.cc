@@ -4,11 +4,14 @@
 #include <cstring>
 
 #include "driver/driver.h"
-#include "platform/ascii.h"
+#include "platform/output.h"
 #include "scan/variable_scan.h"
 
 namespace lomvist {
 namespace {
+
+// A to Z as a to z, and every other byte unchanged: the only letters the driver folds.
+char fold_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equals_ignoring_ascii_case(const char* text, const char* lower_case) {
   for (; *lower_case != '\0'; ++text, ++lower_case) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 #include "platform/output.h"
 #include "platform/platform_win32.h"
@@ -28,19 +29,6 @@ int console_write_error() {
   return reader_gone(reason) ? EPIPE : reason == ERROR_INVALID_HANDLE ? EBADF : EIO;
 }
 
-// How many bytes the ANSI character at the start of `text` takes: two for a lead byte of a
-// double-byte code page, a UTF-8 sequence's length where the code page is UTF-8, else one.
-std::size_t ansi_character_length(std::string_view text, bool utf8) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t length = 1;
-  if (utf8) {
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  } else if (IsDBCSLeadByteEx(CP_ACP, lead)) {
-    length = 2;
-  }
-  return std::min(length, text.size());
-}
-
 enum class ConsoleWrite { done, refused, failed };
 
 // A console shows bytes in its output code page (OEM by default), not in the ANSI code page that
@@ -51,13 +39,6 @@ ConsoleWrite write_console(HANDLE console, std::string_view text) {
   std::wstring shown;
   shown.reserve(decoded.size() + decoded.size() / 8);
   for (const wchar_t c : decoded) {
-    // A byte that the code page decodes to a C1 control, as five of 1252 are, shows as cat -v
-    // shows it (M-^] for OSC). The report's own text has none.
-    if (c >= 0x80 && c <= 0x9F) {
-      shown += L"M-^";
-      shown += static_cast<wchar_t>(c - 0x80 + 0x40);
-      continue;
-    }
     if (c == L'\n') shown += L'\r';
     shown += c;
   }
@@ -84,46 +65,11 @@ ConsoleWrite write_console(HANDLE console, std::string_view text) {
 ReportSink report_sink_for(std::FILE* stream) {
   const HANDLE handle = handle_of(stream);
   DWORD mode = 0;
-  if (GetConsoleMode(handle, &mode)) return {stream, SinkKind::console};
-  if (GetFileType(handle) == FILE_TYPE_CHAR) return {stream, SinkKind::device_not_yet_written};
+  if (GetConsoleMode(handle, &mode)) return {stream, SinkKind::console, reader_charset()};
+  if (GetFileType(handle) == FILE_TYPE_CHAR) {
+    return {stream, SinkKind::device_not_yet_written, reader_charset()};
+  }
   return {stream, SinkKind::bytes};
-}
-
-// Bytes 1-31 and 127. Looking byte by byte is safe in every ANSI code page: no lead or trail byte
-// of a double-byte character is below 0x40 or 127. C1 controls show where the console gets
-// characters, or a device the bytes, so the terminal's character set is POSIX's question alone.
-void append_visible(std::string& shown, std::string_view text, TerminalCharset) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      append_caret(shown, byte);
-    } else {
-      shown += c;
-    }
-  }
-}
-
-std::string c1_controls_shown(std::string_view text) {
-  const bool utf8 = GetACP() == CP_UTF8;
-  std::string shown;
-  for (std::size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      shown += text[i++];
-      continue;
-    }
-    const std::string_view character = text.substr(i, ansi_character_length(text.substr(i), utf8));
-    wchar_t decoded[2] = {};
-    if (MultiByteToWideChar(CP_ACP, 0, character.data(), static_cast<int>(character.size()),
-                            decoded, 2) == 1 &&
-        decoded[0] >= 0x80 && decoded[0] <= 0x9F) {
-      shown += "M-";
-      append_caret(shown, static_cast<unsigned char>(decoded[0] - 0x80));
-    } else {
-      shown += character;
-    }
-    i += character.size();
-  }
-  return shown;
 }
 
 // A console input handle, as cmd's `1>&0` passes, passes for a console and refuses every write:
@@ -137,8 +83,7 @@ int write_text(ReportSink& sink, std::string_view text) {
                  : console_write_error();
     case SinkKind::device_not_yet_written: {
       const ConsoleWrite first = write_console(handle_of(sink.stream), text);
-      // NUL, a serial port or a printer port: it gets the bytes, with what a console would show
-      // of them.
+      // NUL, a serial port or a printer port: it gets the bytes, shown as a console shows them.
       sink.kind = first == ConsoleWrite::refused ? SinkKind::terminal : SinkKind::console;
       if (sink.kind == SinkKind::console) {
         return first == ConsoleWrite::done ? 0 : console_write_error();
@@ -149,10 +94,7 @@ int write_text(ReportSink& sink, std::string_view text) {
     case SinkKind::terminal:
       break;
   }
-  // A serial console obeys the C1 controls that a console would have shown.
-  const std::string shown = sink.kind == SinkKind::terminal ? c1_controls_shown(text) : "";
-  const std::string_view bytes = sink.kind == SinkKind::terminal ? shown : text;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), sink.stream) != bytes.size()) {
+  if (std::fwrite(text.data(), 1, text.size(), sink.stream) != text.size()) {
     return failed_write_error();
   }
   if (sink.kind == SinkKind::terminal && std::fflush(sink.stream) != 0) return failed_write_error();

@@ -15,11 +15,6 @@ std::string to_ansi(std::wstring_view wide);
 // not be converted.
 std::wstring to_wide(const char* text, int length);
 
-// Windows only: `text` with every character that the ANSI code page decodes to a C1 control
-// (U+0080-U+009F) shown as cat -v shows it, M-^] for OSC, as a console shows it. In 1252 five
-// bytes decode so; in 932 the bytes 0x81-0x9F start double-byte characters and stay.
-std::string c1_controls_shown(std::string_view text);
-
 // Whether a reparse point with this tag names another place, as symbolic links and junctions
 // do, so that a path lookup goes on to that place. Every other reparse point (cloud placeholders,
 // deduplicated files, App Execution Aliases, container layers) is resolved by a file-system

@@ -7,7 +7,8 @@
 namespace lomvist {
 namespace {
 
-// The working copy never shrinks below this; longer values get a copy that fits them whole.
+// The working copy has room for a value of 102,399 bytes; a longer one gets a copy that holds it
+// whole rather than one cut short.
 constexpr std::size_t kWorkingCopyBytes = 102400;
 
 std::string_view kind_prefix(EntryKind kind) {
@@ -61,8 +62,9 @@ int check_variable(const char* name, const EnvironmentSnapshot& snapshot, Report
   copy.reserve(std::max(kWorkingCopyBytes, value->size() + 1));
   copy.assign(*value);
 
-  // At most four serious findings per entry, and an entry takes two bytes with its separator: a
-  // value would need a gigabyte to overflow this, and environments hold kilobytes.
+  // No entry has more than four serious findings, nor fewer than two bytes with its separator,
+  // so only a value of a gigabyte could overflow the count. None can be that long: Windows holds
+  // 32,767 characters in a variable, and Linux 128 KiB in an environment string.
   int serious = 0;
   split_entries(copy.data(), [&](std::string_view entry) {
     const EntryKind kind = probe_entry(entry.data());

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "report/report_buffer.h"
 #include "scan/finding.h"
-#include "scan/report_buffer.h"
 
 namespace lomvist {
 

@@ -50,22 +50,6 @@ Fixtures operator+(Fixtures first, const Fixtures& second) {
   return first;
 }
 
-std::string heading(const std::string& name) {
-  return "\n<<<Checking enviroment variable (" + name + ")>>>\n";
-}
-
-std::string not_set(const std::string& name) {
-  return "\n ***** Enviroment variable (" + name + ") is not set *****\n";
-}
-
-std::string summary(const std::string& name, int count) {
-  return "\n***** " + name + " may have " + std::to_string(count) + " serious errors\n";
-}
-
-std::string dir(const std::string& entry) { return "D: (" + entry + ")\n"; }
-std::string file(const std::string& entry) { return "F: (" + entry + ")\n" + kFile; }
-std::string missing(const std::string& entry) { return "U: (" + entry + ")\n" + kMissing; }
-
 std::vector<std::string> names_not_set(int count) {
   std::vector<std::string> names;
   for (int i = 0; i < count; ++i) names.push_back("UNSET" + std::to_string(i));

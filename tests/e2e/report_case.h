@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "finding_texts.h"
 #include "process.h"
+#include "report_texts.h"
 
 namespace lomvist_test {
 
@@ -39,15 +39,6 @@ inline void PrintTo(const ReportCase& report_case, std::ostream* out) { *out << 
 // A table of report cases, each row a test of its own named by its title (case_names.h):
 //   INSTANTIATE_TEST_SUITE_P(Name, ReportTable, testing::ValuesIn(kCases), title_of<ReportCase>);
 class ReportTable : public testing::TestWithParam<ReportCase> {};
-
-// The report's fixed lines, for building expected output.
-std::string heading(const std::string& name);
-std::string not_set(const std::string& name);
-std::string summary(const std::string& name, int count);
-// An entry's line, with the existence finding that follows a file or a missing entry.
-std::string dir(const std::string& entry);
-std::string file(const std::string& entry);
-std::string missing(const std::string& entry);
 
 // The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
 std::string program_under_test();

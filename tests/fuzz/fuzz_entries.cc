@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "finding_texts.h"
 #include "form_checks/entry_form_checks.h"
+#include "report_texts.h"
 #include "require.h"
 #include "scan/variable_scan.h"
 
@@ -59,7 +59,7 @@ bool take(const std::string& report, std::size_t& at, const std::string& expecte
 }
 
 std::string report_of(const std::string& value, int& result, bool terminal = false,
-                      lomvist::TerminalCharset charset = lomvist::TerminalCharset::utf8) {
+                      lomvist::ReaderCharset charset = lomvist::ReaderCharset::utf8) {
   char* buffer = nullptr;
   std::size_t size = 0;
   std::FILE* out = open_memstream(&buffer, &size);
@@ -96,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(take(report, ++at, ": (" + entry + ")\n"));
     int last_stage = 0;
     bool existence = false;
+    std::string form_lines;
     for (bool more = true; more;) {
       more = false;
       for (const FindingLine& line : kFindingLines) {
@@ -103,13 +104,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         REQUIRE(line.stage > last_stage);
         last_stage = line.stage;
         existence = existence || line.stage == 1;
+        if (line.stage > 1) form_lines += line.text;
         serious += line.serious;
         more = true;
         break;
       }
     }
     REQUIRE(existence == (kind != 'D'));
-    REQUIRE(lomvist::diagnose_entry(entry).count <= 4);
+    // The report's form findings are the ones diagnose_entry gives, in its order.
+    const lomvist::FormFindings form = lomvist::diagnose_entry(entry);
+    std::string diagnosed;
+    for (int i = 0; i < form.count; ++i) diagnosed += form.items[i].text;
+    REQUIRE(form_lines == diagnosed);
   }
   if (serious != 0) {
     REQUIRE(
@@ -143,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // An 8-bit terminal gets no byte 0x80-0x9F at all.
   const std::string eight_bit =
-      report_of(value, shown_result, true, lomvist::TerminalCharset::eight_bit);
+      report_of(value, shown_result, true, lomvist::ReaderCharset::each_byte);
   for (const char c : eight_bit) {
     const auto byte = static_cast<unsigned char>(c);
     REQUIRE(byte < 0x80 || byte > 0x9F);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "finding_texts.h"
+#include "report_texts.h"
 
 namespace lomvist {
 namespace {

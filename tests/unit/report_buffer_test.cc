@@ -1,4 +1,4 @@
-#include "scan/report_buffer.h"
+#include "report/report_buffer.h"
 
 #include <gtest/gtest.h>
 

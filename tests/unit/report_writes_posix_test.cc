@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "driver/driver.h"
-#include "e2e/report_case.h"
+#include "report_texts.h"
 
 namespace lomvist {
 namespace {

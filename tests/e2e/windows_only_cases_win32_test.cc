@@ -1,7 +1,6 @@
 // What Wine 8 cannot host: junctions and symbolic links are reparse points, which Wine does not
 // make, and two odd entries are read by Windows' own path rules, which Wine only imitates. Each
-// such case skips under Wine and fails on Windows when the report is wrong. Device names read as
-// the platform's own attribute query answers, so they are checked against it on both.
+// such case skips under Wine and fails on Windows when the report is wrong.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -171,31 +170,6 @@ TEST_P(WindowsPathRule, ReadsAsTheManualSays) {
 
 INSTANTIATE_TEST_SUITE_P(WindowsOnly, WindowsPathRule, testing::ValuesIn(kPathRuleEntries),
                          title_of<OddEntry>);
-
-// A device name is found in every folder and reads as whatever the attribute query answers for
-// it, which differs between Windows versions and Wine; the report must give that answer.
-struct DeviceName {
-  const char* title;
-};
-
-class DeviceNames : public testing::TestWithParam<DeviceName> {};
-
-TEST_P(DeviceNames, ReadAsTheAttributeQueryAnswers) {
-  const std::string name = GetParam().title;
-  wchar_t device[MAX_PATH];
-  if (name == "COM1" && !QueryDosDeviceW(L"COM1", device, MAX_PATH)) {
-    GTEST_SKIP() << "this machine has no COM1";
-  }
-  const DWORD attributes = GetFileAttributesA(name.c_str());
-  const bool absent = attributes == INVALID_FILE_ATTRIBUTES;
-  const bool directory = !absent && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-  const std::string line = absent ? missing(name) : directory ? dir(name) : file(name);
-  expect_x(name, line + kRelative, directory ? 1 : 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, DeviceNames,
-                         testing::Values(DeviceName{"NUL"}, DeviceName{"CON"}, DeviceName{"COM1"}),
-                         title_of<DeviceName>);
 
 }  // namespace
 }  // namespace lomvist_test

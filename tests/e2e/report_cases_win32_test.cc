@@ -243,5 +243,37 @@ TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   }
 }
 
+// A device name is found in every folder and reads as whatever the attribute query answers for
+// it, which differs between Windows versions and Wine; the report must give that answer.
+struct DeviceName {
+  const char* title;
+};
+
+void PrintTo(const DeviceName& row, std::ostream* out) { *out << row.title; }
+
+class DeviceNames : public testing::TestWithParam<DeviceName> {};
+
+TEST_P(DeviceNames, ReadAsTheAttributeQueryAnswers) {
+  const std::string name = GetParam().title;
+  wchar_t device[MAX_PATH];
+  if (name == "COM1" && !QueryDosDeviceW(L"COM1", device, MAX_PATH)) {
+    GTEST_SKIP() << "this machine has no COM1";
+  }
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  const bool absent = attributes == INVALID_FILE_ATTRIBUTES;
+  const bool directory = !absent && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  const std::string line = absent ? missing(name) : directory ? dir(name) : file(name);
+  const int status = directory ? 1 : 2;
+  const RunResult result = run_program(request_for({"X"}, {"X=" + name}));
+  EXPECT_EQ(result.standard_output,
+            native_line_ends(heading("X") + line + kRelative + summary("X", status)));
+  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.status, status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, DeviceNames,
+                         testing::Values(DeviceName{"NUL"}, DeviceName{"CON"}, DeviceName{"COM1"}),
+                         title_of<DeviceName>);
+
 }  // namespace
 }  // namespace lomvist_test

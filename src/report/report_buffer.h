@@ -4,16 +4,16 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/output.h"
+#include "report/sink.h"
 
 namespace lomvist {
+
+constexpr std::size_t kReportBufferBytes = 1 << 16;
 
 // The one way out for the report: every line is gathered here and handed to the sink in large
 // writes, since a stdio call per line would cost more than the file-system query that the line
 // reports. A person reading a terminal or console is shown each part as soon as it is known. It
 // keeps the first write that failed, so the run asks it, not the process, whether all went out.
-constexpr std::size_t kReportBufferBytes = 1 << 16;
-
 struct ReportBuffer {
   ReportSink sink;
   std::unique_ptr<char[]> bytes;  // left uninitialised: zeroing it cost more than a short report

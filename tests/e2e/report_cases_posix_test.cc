@@ -72,25 +72,37 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
 }
 
 // A terminal reads bytes by its locale's character set: to an 8-bit one, C3 9B is A-tilde and
-// CSI, which would start a command; to a UTF-8 one it is a letter.
+// CSI, which would start a command; to a UTF-8 one it is a letter. A multi-byte set keeps its
+// characters whole, whose second byte may be 0x80-0x9F, and a set whose characters fill
+// 0x80-0x9F keeps them. A locale that is not installed but names UTF-8 is read as UTF-8.
 TEST(PosixReports, ATerminalShowsBytesAsItsCharacterSetReadsThem) {
   const char* locales = std::getenv("LOMVIST_TEST_LOCPATH");
   ASSERT_NE(locales, nullptr)
       << "LOMVIST_TEST_LOCPATH names no folder of locales made by localedef";
+  const std::string made_here = "LOCPATH=" + std::string(locales);
   const struct {
     std::vector<std::string> locale;
+    std::string value;
     std::string shown;
   } cases[] = {
-      {{"LC_ALL=C.UTF-8"}, "\xc3\x9b"},
-      {{"LC_ALL=en_US.ISO-8859-1", "LOCPATH=" + std::string(locales)}, "\xc3M-^["},
+      {{"LC_ALL=C.UTF-8"}, "\xc3\x9b", "\xc3\x9b"},
+      {{"LC_ALL=en_US.ISO-8859-1", made_here}, "\xc3\x9b", "\xc3M-^["},
+      {{"LC_ALL=C"}, "\xc3\x9b", "\xc3M-^["},
+      {{}, "\xc3\x9b", "\xc3M-^["},
+      {{"LC_ALL=zh_CN.GB18030", made_here}, "\xaa\x80x", "\xaa\x80x"},
+      {{"LC_ALL=zh_CN.GB18030", made_here}, "\x80\x9b", "M-^@M-^["},
+      {{"LC_ALL=ja_JP.EUC-JP", made_here}, "\x8e\xb1", "\x8e\xb1"},
+      {{"LC_ALL=ru_RU.KOI8-R", made_here}, "\x80\x9b", "\x80\x9b"},
+      {{"LANG=xx_XX.utf8", made_here}, "\xd0\x94\xd0\xbe\xc2\x9b", "\xd0\x94\xd0\xbeM-^["},
+      {{"LC_CTYPE=xx_XX.ISO-8859-1", "LANG=C.UTF-8", made_here}, "\xc3\x9b", "\xc3M-^["},
   };
   for (const auto& c : cases) {
     std::vector<std::string> environment = c.locale;
-    environment.push_back("X=T:\\\xc3\x9b");
+    environment.push_back("X=T:\\" + c.value);
     const RunResult result =
         run_program(request_for({"X"}, environment, RunRequest::Output::terminal));
     EXPECT_EQ(result.standard_output, heading("X") + missing("T:\\" + c.shown) + summary("X", 1))
-        << c.locale[0];
+        << (c.locale.empty() ? "no locale" : c.locale[0]);
   }
 }
 

@@ -26,10 +26,11 @@ TEST(VersionResource, NamesTheProductAndVersion) {
   std::vector<char> info(size);
   ASSERT_TRUE(GetFileVersionInfoA(program, 0, size, info.data()));
   EXPECT_EQ(version_string(info, "ProductName"), "Lomvist");
-  EXPECT_EQ(version_string(info, "ProductVersion"), "1.0");
+  EXPECT_EQ(version_string(info, "ProductVersion"), LOMVIST_VERSION);
+  EXPECT_EQ(version_string(info, "FileVersion"), LOMVIST_VERSION);
   EXPECT_EQ(version_string(info, "OriginalFilename"), "lomvist.exe");
   EXPECT_EQ(version_string(info, "LegalCopyright"),
-            "Copyright (c) The Lomvist developers, MIT licence");
+            "Copyright (c) " LOMVIST_COPYRIGHT_HOLDER ", MIT licence");
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
-#include "scan/report_buffer.h"
+#include "report/report_buffer.h"
 
 #include <cerrno>
 #include <string>
+
+#include "platform/output.h"
+#include "report/visible_text.h"
 
 namespace lomvist {
 namespace {
