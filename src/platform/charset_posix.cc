@@ -5,12 +5,32 @@
 
 #include "platform/output.h"
 
+extern char** environ;
+
 namespace lomvist {
+namespace {
+
+// The locale that decides LC_CTYPE, as setlocale reads the variables. environ is read rather than
+// asked through getenv, whose binding every run would pay for at start-up.
+std::string_view named_locale() {
+  for (const std::string_view name : {"LC_ALL=", "LC_CTYPE=", "LANG="}) {
+    for (char** entry = environ; entry && *entry; ++entry) {
+      const std::string_view text = *entry;
+      if (text.size() > name.size() && text.substr(0, name.size()) == name) {
+        return text.substr(name.size());
+      }
+    }
+  }
+  return {};
+}
+
+}  // namespace
 
 // Only a locale that mbrtowc decodes by stays set, and only for LC_CTYPE.
 ReaderCharset reader_charset() {
   const char* locale = std::setlocale(LC_CTYPE, "");
-  const ReaderCharset charset = charset_of_locale(locale, locale ? nl_langinfo(CODESET) : "");
+  const ReaderCharset charset =
+      charset_of_locale(locale, locale ? nl_langinfo(CODESET) : "", named_locale());
   if (charset != ReaderCharset::platform) std::setlocale(LC_CTYPE, "C");
   return charset;
 }

@@ -1,5 +1,3 @@
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "report/sink.h"
@@ -24,31 +22,19 @@ std::string_view codeset_named_by(std::string_view locale) {
   return rest.substr(0, rest.find('@'));
 }
 
-// The variable that decides a program's character set, as setlocale reads them.
-std::string_view deciding_locale_variable() {
-  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return value;
-  }
-  return {};
-}
-
 }  // namespace
 
 // As GNU ls decides: by the character set of the locale that the environment names. Where that
 // locale is not installed but its name says UTF-8, as often over ssh, UTF-8 is what the terminal
 // reads, as less assumes too. Where no locale names a set, 0x80-0x9F are controls to every 8-bit
 // terminal, and showing them costs a UTF-8 one no more than a few letters.
-ReaderCharset charset_of_locale(const char* locale, const char* codeset) {
+ReaderCharset charset_of_locale(const char* locale, const char* codeset, std::string_view named) {
   if (locale == nullptr) {
-    return names_utf8(codeset_named_by(deciding_locale_variable())) ? ReaderCharset::utf8
-                                                                    : ReaderCharset::each_byte;
+    return names_utf8(codeset_named_by(named)) ? ReaderCharset::utf8 : ReaderCharset::each_byte;
   }
   if (names_utf8(codeset)) return ReaderCharset::utf8;
-  if (std::strcmp(locale, "C") == 0 || std::strcmp(locale, "POSIX") == 0) {
-    return ReaderCharset::each_byte;
-  }
-  return ReaderCharset::platform;
+  const std::string_view name = locale;
+  return name == "C" || name == "POSIX" ? ReaderCharset::each_byte : ReaderCharset::platform;
 }
 
 }  // namespace lomvist

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 namespace lomvist {
 
@@ -30,9 +31,9 @@ struct DecodedCharacter {
 };
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 
-// A POSIX terminal's reader, from the locale that setlocale set (null where it could not) and
-// that locale's codeset.
-ReaderCharset charset_of_locale(const char* locale, const char* codeset);
+// A POSIX terminal's reader, from the locale that setlocale set (null where it could not), that
+// locale's codeset, and the locale that the environment names.
+ReaderCharset charset_of_locale(const char* locale, const char* codeset, std::string_view named);
 
 struct ReportSink {
   std::FILE* stream;
