@@ -123,10 +123,50 @@ std::string serial_line_since(HANDLE line, std::size_t before) {
          log.substr(std::min(before, log.size()));
 }
 
-// A fresh, empty screen buffer of this process's console for the child to write to.
+// A fresh, empty screen buffer of this process's console for the child to write to, sized here:
+// a new buffer takes the console's size, which a runner's console without a window may not have,
+// and a report line wider than the buffer would wrap into two rows.
 HANDLE inheritable_screen() {
-  return CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
+  const HANDLE screen =
+      CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
+  if (screen != INVALID_HANDLE_VALUE && !SetConsoleScreenBufferSize(screen, COORD{300, 2000})) {
+    ADD_FAILURE() << "SetConsoleScreenBufferSize failed: error " << GetLastError();
+  }
+  return screen;
+}
+
+// Why T: names no folder, where mapping it failed; every case that then fails says so.
+std::string& fixture_drive_problem() {
+  static std::string problem;
+  return problem;
+}
+
+// A failed call of the harness's own fails the case that made it, naming the call and the error,
+// rather than leaving it an empty report and a status of -1 to guess from.
+bool failed_call(const char* call) {
+  const DWORD error = GetLastError();
+  ADD_FAILURE() << call << " failed: error " << error
+                << (fixture_drive_problem().empty() ? "" : "; " + fixture_drive_problem());
+  return false;
+}
+
+// A program that hangs would use up the whole job's time, and the steps after it would never run.
+DWORD time_limit_seconds() {
+  const char* limit = std::getenv("LOMVIST_TEST_TIME_LIMIT");
+  return limit != nullptr && std::atoi(limit) > 0 ? static_cast<DWORD>(std::atoi(limit)) : 120;
+}
+
+// Waits for the child within the limit, and ends it past the limit, failing the case.
+bool ended_in_time(HANDLE process, const std::wstring& command_line) {
+  const DWORD limit = time_limit_seconds();
+  const DWORD waited = WaitForSingleObject(process, limit * 1000);
+  if (waited == WAIT_OBJECT_0) return true;
+  if (waited == WAIT_FAILED) return failed_call("WaitForSingleObject");
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, 10000);
+  ADD_FAILURE() << to_utf8(command_line) << " did not end within " << limit << " s, and was ended";
+  return false;
 }
 
 // The screen made active and opened again for writing alone: GetConsoleMode refuses such a handle.
@@ -178,16 +218,33 @@ RunResult run_program(const RunRequest& request) {
   const bool pipe = request.output == RunRequest::Output::pipe_closed_early;
   if (pipe && (!CreatePipe(&pipe_read_end, &pipe_write_end, &inherit, 0) ||
                !SetHandleInformation(pipe_read_end, HANDLE_FLAG_INHERIT, 0))) {
+    failed_call("CreatePipe");
     return result;
   }
   const bool write_only = request.output == RunRequest::Output::write_only_console;
   const bool console = request.output == RunRequest::Output::console || write_only;
   const UINT code_page = GetConsoleOutputCP();
-  if (console && (!have_console() || !SetConsoleOutputCP(request.console_code_page))) {
+  if (console && !have_console()) {
+    failed_call("AllocConsole");
+    return result;
+  }
+  if (console && !SetConsoleOutputCP(request.console_code_page)) {
+    failed_call(("SetConsoleOutputCP(" + std::to_string(request.console_code_page) + ")").c_str());
     return result;
   }
   const HANDLE screen = console ? inheritable_screen() : INVALID_HANDLE_VALUE;
-  if (console && request.console_mode != 0 && !SetConsoleMode(screen, request.console_mode)) {
+  if (console && screen == INVALID_HANDLE_VALUE) {
+    failed_call("CreateConsoleScreenBuffer");
+    SetConsoleOutputCP(code_page);
+    return result;
+  }
+  DWORD mode_before = 0;
+  const bool own_mode = console && request.console_mode != 0;
+  if (own_mode &&
+      (!GetConsoleMode(screen, &mode_before) || !SetConsoleMode(screen, request.console_mode))) {
+    failed_call("SetConsoleMode");
+    SetConsoleOutputCP(code_page);
+    CloseHandle(screen);
     return result;
   }
   const bool serial = request.output == RunRequest::Output::serial_line;
@@ -208,6 +265,7 @@ RunResult run_program(const RunRequest& request) {
   const BOOL started = CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE,
                                       CREATE_UNICODE_ENVIRONMENT, environment.data(),
                                       to_wide(request.directory).c_str(), &startup, &process);
+  if (!started) failed_call("CreateProcessW");
   if (pipe) {
     // Like a reader that took the first byte and went away.
     CloseHandle(out);
@@ -220,9 +278,11 @@ RunResult run_program(const RunRequest& request) {
     CloseHandle(pipe_read_end);
   }
   if (started) {
-    WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
-    if (GetExitCodeProcess(process.hProcess, &code)) result.status = code;
+    if (ended_in_time(process.hProcess, command_line) &&
+        GetExitCodeProcess(process.hProcess, &code)) {
+      result.status = code;
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     if (console) result.standard_output = screen_rows(screen);
@@ -231,6 +291,7 @@ RunResult run_program(const RunRequest& request) {
     result.standard_error = read_file(err_path);
   }
   if (console) SetConsoleOutputCP(code_page);
+  if (own_mode) SetConsoleMode(screen, mode_before);
   if (write_only) {
     SetConsoleActiveScreenBuffer(shown_before);
     CloseHandle(shown_before);
@@ -261,6 +322,7 @@ void require_ansi_code_page(unsigned code_page) {
                                  << code_page << ", and this machine's is " << GetACP();
 }
 
+// On a screen buffer of its own, so that the console that the runner shares keeps its mode.
 bool line_feed_keeps_column(unsigned mode) {
   if (!have_console()) return false;
   const HANDLE screen = inheritable_screen();
@@ -304,8 +366,9 @@ std::wstring& fixture_mapping() {
 }
 
 void unmap_fixture_drive() {
-  DefineDosDeviceW(DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, L"T:",
-                   fixture_mapping().c_str());
+  DefineDosDeviceW(DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE |
+                       DDD_NO_BROADCAST_SYSTEM,
+                   L"T:", fixture_mapping().c_str());
 }
 
 }  // namespace
@@ -324,8 +387,11 @@ std::string fixture_folder() {
     }
     fixture_mapping() =
         L"\\??\\" + std::filesystem::absolute(std::filesystem::u8path(own)).wstring();
-    if (!DefineDosDeviceW(DDD_RAW_TARGET_PATH, L"T:", fixture_mapping().c_str())) {
-      std::fprintf(stderr, "T: could not be mapped: error %lu\n", GetLastError());
+    // No other program needs to hear of a mapping that only this run uses.
+    if (!DefineDosDeviceW(DDD_RAW_TARGET_PATH | DDD_NO_BROADCAST_SYSTEM, L"T:",
+                          fixture_mapping().c_str())) {
+      fixture_drive_problem() = "T: could not be mapped: error " + std::to_string(GetLastError());
+      std::fprintf(stderr, "%s\n", fixture_drive_problem().c_str());
       return own;
     }
     std::atexit(unmap_fixture_drive);

@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -120,10 +121,24 @@ INSTANTIATE_TEST_SUITE_P(WindowsReports, CodePage1252Table, testing::ValuesIn(kC
 TEST(WindowsReports, ErrorlevelAbove255ReachesCmd) {
   std::string command = program_under_test();
   for (const std::string& name : k300Names) command += " " + name;
-  RunRequest request = request_for({"/v:on", "/c", command + " >nul & echo !errorlevel!"}, {});
+  // /d: no AutoRun command of the machine's runs first.
+  RunRequest request =
+      request_for({"/d", "/v:on", "/c", command + " >nul & echo !errorlevel!"}, {});
   request.program = R"(C:\windows\system32\cmd.exe)";
   const RunResult result = run_program(request);
   EXPECT_EQ(result.standard_output, "300\r\n");
+}
+
+// On a host nobody has seen, a failed call of the harness's own must say which and why, not leave
+// an empty report and a status of -1.
+TEST(WindowsReports, AFailedCallOfTheHarnessNamesItselfAndItsError) {
+  RunRequest request = request_for({"-h"}, {}, RunRequest::Output::console);
+  request.console_code_page = 1;
+  EXPECT_NONFATAL_FAILURE(run_program(request), "SetConsoleOutputCP(1) failed: error ");
+  request = request_for({"-h"}, {});
+  request.program = R"(C:
+o such folder\lomvist.exe)";
+  EXPECT_NONFATAL_FAILURE(run_program(request), "CreateProcessW failed: error ");
 }
 
 // A console shows bytes in its own output code page, not in the ANSI one that the report is made
@@ -139,6 +154,10 @@ TEST_F(CodePage1252, AConsoleShowsNamesAsWritten) {
   // Under 932 the bytes of "Jos\xe9\\" make fewer characters than under 1252: a console text
   // sized in the console's code page would come out empty.
   for (const unsigned code_page : {850u, 437u, 65001u, 932u}) {
+    if (!IsValidCodePage(code_page)) {
+      ADD_FAILURE() << "code page " << code_page << " is not installed, so no console shows it";
+      continue;
+    }
     request.console_code_page = code_page;
     const RunResult result = run_program(request);
     EXPECT_EQ(result.standard_output, report) << "code page " << code_page;
