@@ -4,6 +4,23 @@
 # The SHA-256 of the first certificate in a PEM file, as signers are named: certificate_hash FILE
 certificate_hash() { openssl x509 -in "$1" -outform DER | sha256sum | cut -d' ' -f1; }
 
+# The last commit's time, for SOURCE_DATE_EPOCH, in the work tree that the caller is in: now's
+# outside a git work tree, as in an unpacked source tarball. A work tree whose log git will not
+# read fails with git's reason rather than with a time that nothing can reproduce, as where the
+# workspace belongs to another user (git's "dubious ownership").
+commit_time() {
+  if [ ! -e .git ]; then
+    date +%s
+    return
+  fi
+  local time
+  if ! time=$(git log -1 --format=%ct 2>&1) || [[ ! $time =~ ^[0-9]+$ ]]; then
+    printf "the last commit's time could not be read for SOURCE_DATE_EPOCH:\n%s\n" "$time" >&2
+    return 1
+  fi
+  echo "$time"
+}
+
 # A value from the CMake cache of the build folder BUILD: cache_value BUILD NAME
 cache_value() { sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"; }
 
