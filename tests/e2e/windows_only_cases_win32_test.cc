@@ -118,7 +118,8 @@ TEST_F(WindowsOnly, AJunctionIsItsFolderAndMissingOnceTheFolderGoes) {
   RemoveDirectoryW((target_ + L"\\junction").c_str());
 }
 
-// Hosted runners run as administrators; elsewhere a link needs the privilege or developer mode.
+// Hosted runners' image turns Developer Mode on, which lets a process make links without the
+// privilege, UAC on; elsewhere a link needs the privilege or Developer Mode.
 TEST_F(WindowsOnly, SymbolicLinksAreWhatTheyNameAndMissingOnceItGoes) {
   ASSERT_TRUE(CreateDirectoryW((target_ + L"\\folder").c_str(), nullptr));
   std::ofstream(std::filesystem::path(target_) / "file.txt") << "lomvist\n";
