@@ -20,16 +20,23 @@ build_release_tree() {
 # The program that goes into the .zip; a release signs this very file before it is packed.
 zip_program() { echo "$1/build/windows/zip/lomvist.exe"; }
 
+# The MSI that goes beside the .zip, made from the files that the .zip holds.
+msi_name() { echo "lomvist-$(cache_value "$1/build/windows" CMAKE_PROJECT_VERSION)-windows-x86_64.msi"; }
+
 # Packs TREE's builds and puts the release files of COMMIT into the empty folder OUT: the .deb,
-# the Windows .zip, the source tarball and SHA256SUMS, which names them.
+# the Windows .zip, the MSI and the source tarball. A release signs the MSI next, then names the
+# files in SHA256SUMS (write_sums).
 pack_release() {
-  local commit=$1 tree=$2 out=$3 folder version architecture files
+  local commit=$1 tree=$2 out=$3 folder version architecture
   for folder in linux windows; do (cd "$tree/build/$folder" && cpack >/dev/null); done
   version=$(cache_value "$tree/build/linux" CMAKE_PROJECT_VERSION)
   architecture=$(cache_value "$tree/build/linux" LOMVIST_DEB_ARCHITECTURE)
-  files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
-    "lomvist-${version}.tar.gz")
-  cp "$tree/build/linux/${files[0]}" "$tree/build/windows/${files[1]}" "$out/"
-  git archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${files[2]}"
-  (cd "$out" && sha256sum "${files[@]}" >SHA256SUMS)
+  release_files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
+    "$(msi_name "$tree")" "lomvist-${version}.tar.gz")
+  cp "$tree/build/linux/${release_files[0]}" "$tree/build/windows/${release_files[1]}" "$out/"
+  "$tree/scripts/make-msi" "$tree/build/windows/zip" "$version" "$out/${release_files[2]}"
+  git archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${release_files[3]}"
 }
+
+# SHA256SUMS in OUT, naming the files that pack_release put there.
+write_sums() { (cd "$1" && sha256sum "${release_files[@]}" >SHA256SUMS); }
