@@ -33,8 +33,9 @@ pack_release() {
   architecture=$(cache_value "$tree/build/linux" LOMVIST_DEB_ARCHITECTURE)
   release_files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
     "$(msi_name "$tree")" "lomvist-${version}.tar.gz")
-  cp "$tree/build/linux/${release_files[0]}" "$tree/build/windows/${release_files[1]}" "$out/"
-  "$tree/scripts/make-msi" "$tree/build/windows/zip" "$version" "$out/${release_files[2]}"
+  "$tree/scripts/make-msi" "$tree/build/windows/zip" "$version" "$tree/build/windows/${release_files[2]}"
+  cp "$tree/build/linux/${release_files[0]}" "$tree/build/windows/${release_files[1]}" \
+    "$tree/build/windows/${release_files[2]}" "$out/"
   git archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${release_files[3]}"
 }
 
