@@ -20,8 +20,8 @@ build_release_tree() {
 # The program that goes into the .zip; a release signs this very file before it is packed.
 zip_program() { echo "$1/build/windows/zip/lomvist.exe"; }
 
-# The MSI that goes beside the .zip, made from the files that the .zip holds.
-msi_name() { echo "lomvist-$(cache_value "$1/build/windows" CMAKE_PROJECT_VERSION)-windows-x86_64.msi"; }
+# The name of the MSI that the Windows build BUILD makes from the files of its .zip.
+msi_name() { echo "lomvist-$(cache_value "$1" CMAKE_PROJECT_VERSION)-windows-x86_64.msi"; }
 
 # Packs TREE's builds and puts the release files of COMMIT into the empty folder OUT: the .deb,
 # the Windows .zip, the MSI and the source tarball. A release signs the MSI next, then names the
@@ -32,7 +32,7 @@ pack_release() {
   version=$(cache_value "$tree/build/linux" CMAKE_PROJECT_VERSION)
   architecture=$(cache_value "$tree/build/linux" LOMVIST_DEB_ARCHITECTURE)
   release_files=("lomvist_${version}_${architecture}.deb" "lomvist-${version}-windows-x86_64.zip"
-    "$(msi_name "$tree")" "lomvist-${version}.tar.gz")
+    "$(msi_name "$tree/build/windows")" "lomvist-${version}.tar.gz")
   "$tree/scripts/make-msi" "$tree/build/windows/zip" "$version" "$tree/build/windows/${release_files[2]}"
   cp "$tree/build/linux/${release_files[0]}" "$tree/build/windows/${release_files[1]}" \
     "$tree/build/windows/${release_files[2]}" "$out/"
