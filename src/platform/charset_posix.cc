@@ -10,16 +10,23 @@ extern char** environ;
 namespace lomvist {
 namespace {
 
-// The locale that decides LC_CTYPE, as setlocale reads the variables. environ is read rather than
-// asked through getenv, whose binding every run would pay for at start-up.
+// The value of the first entry named `name` (with its '='), as getenv finds it, even where a later
+// duplicate says otherwise.
+std::string_view first_value(std::string_view name) {
+  for (char** entry = environ; entry && *entry; ++entry) {
+    const std::string_view text = *entry;
+    if (text.substr(0, name.size()) == name) return text.substr(name.size());
+  }
+  return {};
+}
+
+// The locale that decides LC_CTYPE, as setlocale reads the variables: an empty one counts as
+// unset. environ is read rather than asked through getenv, whose binding every run would pay for
+// at start-up.
 std::string_view named_locale() {
   for (const std::string_view name : {"LC_ALL=", "LC_CTYPE=", "LANG="}) {
-    for (char** entry = environ; entry && *entry; ++entry) {
-      const std::string_view text = *entry;
-      if (text.size() > name.size() && text.substr(0, name.size()) == name) {
-        return text.substr(name.size());
-      }
-    }
+    const std::string_view value = first_value(name);
+    if (!value.empty()) return value;
   }
   return {};
 }

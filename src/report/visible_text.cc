@@ -10,11 +10,17 @@ bool is_control(char32_t code) {
   return code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F);
 }
 
-// ^@ to ^_ for 0-31, ^? for 127, and M-^@ to M-^_ for 0x80-0x9F.
-void append_caret(std::string& shown, char32_t control) {
-  if (control >= 0x80) shown += "M-";
-  shown += '^';
-  shown += static_cast<char>((control & 0x7F) ^ 0x40);
+// As cat -v shows a byte: ^@ to ^_ for 0-31, ^? for 127, and M- before the same for 0x80-0xFF
+// (M-^[ for 0x9B, M-0 for 0xB0, M-^? for 0xFF).
+void append_cat_v(std::string& shown, char32_t code) {
+  if (code >= 0x80) shown += "M-";
+  const auto low = static_cast<char>(code & 0x7F);
+  if (low < 0x20 || low == 0x7F) {
+    shown += '^';
+    shown += static_cast<char>(low ^ 0x40);
+  } else {
+    shown += low;
+  }
 }
 
 DecodedCharacter decode(std::string_view text, ReaderCharset charset) {
@@ -52,7 +58,8 @@ DecodedCharacter decode_utf8(std::string_view text) {
 }
 
 // Below 0x80 every character set that a terminal runs in reads ASCII, a byte a character. A byte
-// that starts no character is taken as an 8-bit terminal takes it, which obeys 0x80-0x9F.
+// that starts no character is shown, never left raw: in a double-byte set the ^ or M that follows
+// it would complete it into a character that the value does not hold.
 void append_visible(std::string& shown, std::string_view text, ReaderCharset charset) {
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
@@ -60,10 +67,12 @@ void append_visible(std::string& shown, std::string_view text, ReaderCharset cha
     if (byte >= 0x80) character = decode(text.substr(i), charset);
     if (character.code == kNoCharacter || character.length == 0 ||
         character.length > text.size() - i) {
-      character = {1, byte};
+      append_cat_v(shown, byte);
+      ++i;
+      continue;
     }
     if (is_control(character.code)) {
-      append_caret(shown, character.code);
+      append_cat_v(shown, character.code);
     } else {
       shown.append(text.substr(i, character.length));
     }

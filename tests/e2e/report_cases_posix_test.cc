@@ -74,7 +74,8 @@ TEST(PosixReports, ATerminalGetsTheSameReportWithControlsShown) {
 // A terminal reads bytes by its locale's character set: to an 8-bit one, C3 9B is A-tilde and
 // CSI, which would start a command; to a UTF-8 one it is a letter. A multi-byte set keeps its
 // characters whole, whose second byte may be 0x80-0x9F, and a set whose characters fill
-// 0x80-0x9F keeps them. A locale that is not installed but names UTF-8 is read as UTF-8.
+// 0x80-0x9F keeps them. A locale that is not installed but names UTF-8 is read as UTF-8, in any
+// spelling, so its name is read as the C library reads it.
 TEST(PosixReports, ATerminalShowsBytesAsItsCharacterSetReadsThem) {
   const char* locales = std::getenv("LOMVIST_TEST_LOCPATH");
   ASSERT_NE(locales, nullptr)
@@ -95,6 +96,17 @@ TEST(PosixReports, ATerminalShowsBytesAsItsCharacterSetReadsThem) {
       {{"LC_ALL=ru_RU.KOI8-R", made_here}, "\x80\x9b", "\x80\x9b"},
       {{"LANG=xx_XX.utf8", made_here}, "\xd0\x94\xd0\xbe\xc2\x9b", "\xd0\x94\xd0\xbeM-^["},
       {{"LC_CTYPE=xx_XX.ISO-8859-1", "LANG=C.UTF-8", made_here}, "\xc3\x9b", "\xc3M-^["},
+      {{"LC_CTYPE=yy_YY.ISO-8859-1", "LC_ALL=xx_XX.UTF-8"}, "\xc3\x9b", "\xc3\x9b"},
+      {{"LC_ALL=", "LANG=xx_XX.UTF-8"}, "\xc3\x9b", "\xc3\x9b"},
+      {{"LANG=xx_XX.UTF-8"}, "\xc3\x9b", "\xc3\x9b"},
+      {{"LANG=xx_XX.UTF-8@euro"}, "\xc3\x9b", "\xc3\x9b"},
+      // As getenv and so setlocale read them: the first of two, though it is empty.
+      {{"LC_ALL=", "LC_ALL=xx_YY.UTF-8", "LANG=xx_YY.GBK"}, "\xc3\x89", "\xc3M-^I"},
+      // A byte that starts no character is shown, or the ^ or M after it would complete it.
+      {{"LC_ALL=C.UTF-8"}, "\xc3\x01", "M-C^A"},
+      {{"LC_ALL=zh_CN.GBK", made_here}, "\xb0\x01", "M-0^A"},
+      {{"LC_ALL=ja_JP.SHIFT_JIS", made_here}, "\xe0\x01", "M-`^A"},
+      {{"LC_ALL=ko_KR.CP949", made_here}, "\xb0\x80", "M-0M-^@"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> environment = c.locale;
@@ -102,7 +114,7 @@ TEST(PosixReports, ATerminalShowsBytesAsItsCharacterSetReadsThem) {
     const RunResult result =
         run_program(request_for({"X"}, environment, RunRequest::Output::terminal));
     EXPECT_EQ(result.standard_output, heading("X") + missing("T:\\" + c.shown) + summary("X", 1))
-        << (c.locale.empty() ? "no locale" : c.locale[0]);
+        << (c.locale.empty() ? "no locale" : testing::PrintToString(c.locale));
   }
 }
 

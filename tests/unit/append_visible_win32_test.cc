@@ -53,6 +53,9 @@ TEST(CodePage932, ADeviceShowsOnlyWhatDecodesToC1Controls) {
       {"a trail byte 0x80, in the multiplication sign", "\x81\x80", "\x81\x80"},
       {"0x9D leads a character", "\x9d\x5c", "\x9d\x5c"},
       {"the last lead byte in that range", "\x9f\x40", "\x9f\x40"},
+      // A lead byte whose trail is no trail is no character, or the ESC would go in the pair.
+      {"a lead byte before ESC", "\x81\x1b[2J", "M-^A^[[2J"},
+      {"a lead byte from 0xE0 before ESC", "\xe0\x1b", "M-`^["},
   });
 }
 
