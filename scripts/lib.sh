@@ -46,3 +46,10 @@ checks_done() {
   echo "$1: $passed passed, $failed failed"
   test "$failed" -eq 0
 }
+
+# Ends the wineserver of the Wine prefix PREFIX, and what runs in it, and waits until it has
+# written the registry and gone: stop_wineserver PREFIX
+stop_wineserver() {
+  WINEPREFIX=$1 /usr/lib/wine/wineserver -k 2>/dev/null
+  WINEPREFIX=$1 /usr/lib/wine/wineserver -w
+}
