@@ -11,7 +11,7 @@ write_secret() {
   caller_umask=$(umask)
   umask 077
   if [ -n "$password_env" ]; then
-    printf '%s\n' "${!password_env}"
+    printf '%s\n' "$password"
   elif [ -n "$password_file" ]; then
     head -n 1 "$password_file" | sed '1s/^\xEF\xBB\xBF//; s/\r$//'
   fi >"$secret"
@@ -60,12 +60,15 @@ open_pkcs12() {
   [ -e "$leaf" ] || fail "check failed: $pkcs12 holds no certificate for its key"
 }
 
+# TEXT as an OpenSSL configuration value, where # starts a comment and $ a variable.
+config_value() { sed 's/[\\#$"'"'"']/\\&/g' <<<"$1"; }
+
 # A key in a token, reached through its module: the module must load, the PIN must open the key,
 # and the key must make a signature that the certificate's public key verifies, before the build.
 check_pkcs11_key() {
   [ -f "$module" ] && [ -r "$module" ] || fail "check failed: there is no PKCS#11 module $module"
   printf '%s\n' "openssl_conf = init" "[init]" "engines = engines" "[engines]" \
-    "pkcs11 = pkcs11_section" "[pkcs11_section]" "engine_id = pkcs11" "MODULE_PATH = $module" \
+    "pkcs11 = pkcs11_section" "[pkcs11_section]" "engine_id = pkcs11" "MODULE_PATH = $(config_value "$module")" \
     "init = 0" >"$tree/engine.cnf"
   printf 'lomvist' | openssl dgst -sha256 -binary >"$tree/probe"
   # In a shell of its own: the engine may crash on a refused login, and the shell says so.
