@@ -21,6 +21,13 @@ commit_time() {
   echo "$time"
 }
 
+# The .zip stores local times and every package its files' modes: a build of files to compare
+# runs in UTC with umask 022, whatever the builder's.
+fixed_build_settings() {
+  export TZ=UTC
+  umask 022
+}
+
 # A value from the CMake cache of the build folder BUILD: cache_value BUILD NAME
 cache_value() { sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"; }
 

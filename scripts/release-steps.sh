@@ -5,12 +5,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # Unpacks COMMIT into TREE and builds its Linux and Windows programs with the commit's own release
-# presets, configured as the tests' builds are, with every timestamp at the commit's time.
+# presets, configured as the tests' builds are, with every timestamp at the commit's time and the
+# builder's time zone, umask and line-end setting out of reach of the files.
 build_release_tree() {
   local commit=$1 tree=$2 folder
   export SOURCE_DATE_EPOCH
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
-  git archive "$commit" | tar -x -C "$tree"
+  fixed_build_settings
+  git -c core.autocrlf=false archive "$commit" | tar -x -C "$tree"
   for folder in linux windows; do
     (cd "$tree" && cmake --preset "release-$folder" --log-level=WARNING >/dev/null &&
       cmake --build --preset "release-$folder")
@@ -36,7 +38,7 @@ pack_release() {
   "$tree/scripts/make-msi" "$tree/build/windows/zip" "$version" "$tree/build/windows/${release_files[2]}"
   cp "$tree/build/linux/${release_files[0]}" "$tree/build/windows/${release_files[1]}" \
     "$tree/build/windows/${release_files[2]}" "$out/"
-  git archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${release_files[3]}"
+  git -c core.autocrlf=false archive --prefix="lomvist-${version}/" "$commit" | gzip -9n >"$out/${release_files[3]}"
 }
 
 # SHA256SUMS in OUT, naming the files that pack_release put there.
