@@ -48,8 +48,9 @@ else()
   string(REPLACE "\n" "\n " LICENSE_TEXT " ${license_terms}")
   configure_file(cmake/debian/copyright.in copyright @ONLY)
 
-  # Debian installs manual pages and changelogs compressed, without names or times inside.
-  configure_file(cmake/debian/changelog changelog COPYONLY)
+  # Debian installs manual pages and changelogs compressed, without names or times inside. The
+  # newest entry is the project's version, so that a version is raised in one place.
+  configure_file(cmake/debian/changelog changelog @ONLY)
   add_custom_command(OUTPUT lomvist.1.gz changelog.gz
     COMMAND gzip -9nkf lomvist.1 changelog
     DEPENDS ${binary}/lomvist.1 ${binary}/changelog)
