@@ -57,6 +57,10 @@ std::string scratch_folder();
 // entries such as T:\tools name them on every platform.
 std::string fixture_folder();
 
+// A file that the build of this test binary made, in the folder above the binary's own: the
+// program under test ("lomvist"), or the locales made for the terminal cases ("locale").
+std::string built_file(const std::string& name);
+
 // The report's line ends as this platform's text streams write them.
 std::string native_line_ends(const std::string& text);
 

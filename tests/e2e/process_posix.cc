@@ -137,6 +137,12 @@ std::string fixture_folder() {
   return folder;
 }
 
+std::string built_file(const std::string& name) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? name : (self.parent_path().parent_path() / name).string();
+}
+
 std::string native_line_ends(const std::string& text) { return text; }
 
 }  // namespace lomvist_test

@@ -376,6 +376,12 @@ void unmap_fixture_drive() {
 // T:\tools must be a real path. Under Wine, run-with-wine maps T: to a fresh folder. On Windows
 // itself T: is mapped here, for the test run, to a folder under the temporary folder, as subst
 // maps one; a T: that the machine already has is never emptied.
+std::string built_file(const std::string& name) {
+  std::wstring self(32768, L'\0');
+  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+  return (std::filesystem::path(self).parent_path().parent_path() / (name + ".exe")).u8string();
+}
+
 std::string fixture_folder() {
   static const std::string folder = [] {
     if (under_wine()) return std::string("T:\\");

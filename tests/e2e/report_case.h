@@ -40,7 +40,8 @@ inline void PrintTo(const ReportCase& report_case, std::ostream* out) { *out << 
 //   INSTANTIATE_TEST_SUITE_P(Name, ReportTable, testing::ValuesIn(kCases), title_of<ReportCase>);
 class ReportTable : public testing::TestWithParam<ReportCase> {};
 
-// The program under test, named by LOMVIST_PROGRAM; empty when that is not set.
+// The program under test: the one that LOMVIST_PROGRAM names, or else the one that this test
+// binary's build made.
 std::string program_under_test();
 
 // A run of the program under test in the fixture folder, its output caught in the scratch folder.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e/report_case.h"
+
 namespace {
 
 std::string version_string(const std::vector<char>& info, const char* key) {
@@ -18,8 +20,8 @@ std::string version_string(const std::vector<char>& info, const char* key) {
 }
 
 TEST(VersionResource, NamesTheProductAndVersion) {
-  const char* program = std::getenv("LOMVIST_PROGRAM");
-  ASSERT_NE(program, nullptr);
+  const std::string path = lomvist_test::program_under_test();
+  const char* program = path.c_str();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(program, &ignored);
   ASSERT_NE(size, 0u);
