@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "report/sink.h"
+#include "platform/output.h"
 
 namespace lomvist {
 

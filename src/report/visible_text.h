@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/sink.h"
+#include "platform/output.h"
 
 namespace lomvist {
 
