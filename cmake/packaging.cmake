@@ -1,5 +1,5 @@
 # Installation and packages: a .deb on Linux, a .zip of lomvist.exe, its manual as plain text, the
-# README and the licence on Windows.
+# text for administrators, the README and the licence on Windows.
 include(GNUInstallDirs)
 set(binary ${CMAKE_CURRENT_BINARY_DIR})
 configure_file(doc/lomvist.1.in lomvist.1 @ONLY)
@@ -10,12 +10,13 @@ if(WIN32)
   find_program(GROFF groff)
   set(script ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows-text.cmake)
   set(texts)
-  foreach(text README.md LICENSE)
-    add_custom_command(OUTPUT ${binary}/zip/${text}
+  foreach(text README.md LICENSE doc/deploying.txt)
+    get_filename_component(name ${text} NAME)
+    add_custom_command(OUTPUT ${binary}/zip/${name}
       COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_CURRENT_SOURCE_DIR}/${text}
-              -DOUTPUT=${binary}/zip/${text} -P ${script}
+              -DOUTPUT=${binary}/zip/${name} -P ${script}
       DEPENDS ${text} ${script})
-    list(APPEND texts ${binary}/zip/${text})
+    list(APPEND texts ${binary}/zip/${name})
   endforeach()
   if(GROFF)
     add_custom_command(OUTPUT ${binary}/zip/lomvist.txt
