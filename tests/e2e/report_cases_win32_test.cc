@@ -257,7 +257,8 @@ TEST(CodePage932, DoubleByteNamesReachFilesAndConsolesWhole) {
   for (const unsigned code_page : {932u, 437u}) {
     request.console_code_page = code_page;
     // cmd's `> CON` cannot be asked what it is; its reader still decodes by the ANSI code page.
-    for (const auto output : {RunRequest::Output::console, RunRequest::Output::write_only_console}) {
+    for (const auto output :
+         {RunRequest::Output::console, RunRequest::Output::write_only_console}) {
       request.output = output;
       const RunResult result = run_program(request);
       EXPECT_EQ(result.standard_output, report)

@@ -15,8 +15,9 @@ struct VisibleCase {
 };
 
 // Besides the C0 controls and DEL, what each reader decodes to a C1 control (U+0080-U+009F) is
-// shown, and so is every byte that is no part of a character, as cat -v shows it. To a reader of no named character set, every byte 0x80-0x9F is a C1
-// control: it reads C3 9B 32 4A as A-tilde, CSI, "2J", and clears the screen.
+// shown, and so is every byte that is no part of a character, as cat -v shows it. To a reader of
+// no named character set, every byte 0x80-0x9F is a C1 control: it reads C3 9B 32 4A as A-tilde,
+// CSI, "2J", and clears the screen.
 const VisibleCase kVisibleCases[] = {
     {"first C0 control", "a\x01z", "a^Az", "a^Az"},
     {"last C0 control", "a\x1fz", "a^_z", "a^_z"},
