@@ -54,7 +54,7 @@ $installed = Get-Installed
 if ($installed.Count -ne 1 -or $installed[0].PSChildName -eq $old) {
   throw "after the upgrade the installed products are: $($installed.PSChildName)"
 }
-cmd /d /c "`"$(Join-Path $folder 'lomvist.exe')`" -h" | Out-Null
+& (Join-Path $folder 'lomvist.exe') -h | Out-Null
 if ($LASTEXITCODE -ne 0) { throw "the upgraded lomvist.exe -h ended with $LASTEXITCODE" }
 Invoke-Msiexec '/x', $installed[0].PSChildName
 if (Test-Path $folder) { throw "the uninstall left $folder" }
