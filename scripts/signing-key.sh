@@ -143,7 +143,7 @@ check_signing_certificate() {
     fail "check failed: the certificate does not chain to $ca: $(grep -m 1 '^error' "$tree/chain.log")"
 }
 
-# Sets signing_key to osslsigncode's options and signer_hash to the certificate's SHA-256.
+# Sets signing_key to osslsigncode's options, and leaf and roots to what its signature must meet.
 prepare_signing() {
   write_secret
   leaf=$tree/signer.pem
@@ -159,5 +159,4 @@ prepare_signing() {
   fi
   [ ! -s "$intermediates" ] || signing_key+=(-ac "$intermediates")
   check_signing_certificate
-  signer_hash=$(certificate_hash "$leaf")
 }
